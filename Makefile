@@ -1,0 +1,32 @@
+# Two entry points: `make demo` and `make test` (see README.md). Both install
+# what is missing, configure and build; SANITIZE=1 builds with ASan and UBSan.
+BUILD ?= build
+SANITIZE ?= 0
+BUILD_TYPE ?= Release
+DEMO_DRAWING ?= examples/gravity.dxf
+
+ifeq ($(SANITIZE),1)
+  BUILD := $(BUILD)-sanitize
+  BUILD_TYPE := Debug
+endif
+
+.PHONY: deps configure build demo test clean
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	  -DHXWT_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD)
+
+demo: build
+	$(BUILD)/bin/hxwt run sample
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure
+
+clean:
+	rm -rf build build-sanitize

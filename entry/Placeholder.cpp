@@ -1,0 +1,2 @@
+// Placeholder until the module frame lands.
+int hxwtPlaceholder = 0;

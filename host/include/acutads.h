@@ -1,0 +1,37 @@
+// Utility functions of the host's C interface: result-buffer chains, host
+// strings, the command-line printer and plan geometry helpers.
+//
+// Chains and strings handed out here are counted by the stand-in until they
+// are released with acutRelRb / acutDelString (see hxhost/HostControl.h).
+#pragma once
+
+#include "adsdef.h"
+#include "adscodes.h"
+
+#define HX_ADS_API __attribute__((visibility("default")))
+
+// A new result buffer of the given type (DXF group code or RT code), zeroed,
+// with rbnext null; null on allocation failure.
+HX_ADS_API struct resbuf* acutNewRb(int type);
+// Releases a whole chain, including the strings and binary chunks that its
+// string- and binary-typed items own (freed with free()). Null is accepted.
+HX_ADS_API int acutRelRb(struct resbuf* rb);
+// Builds a chain from (type, value) pairs ended by 0: strings as const ACHAR*,
+// shorts and ints as int, reals as double, points as const ads_real*, names as
+// ads_name, binary chunks as const ads_binary*. Null on a bad type or failure.
+HX_ADS_API struct resbuf* acutBuildList(int rtype, ...);
+// Copies a string into host memory (malloc); RTNORM, or RTERROR on failure.
+HX_ADS_API int acutNewString(const ACHAR* input, ACHAR*& output);
+// Frees a string made by acutNewString; null is accepted.
+HX_ADS_API int acutDelString(ACHAR*& string);
+// Prints to the host's command line (captured by the stand-in).
+HX_ADS_API int acutPrintf(const ACHAR* format, ...);
+// Result-buffer value kind of a DXF group or RT code.
+HX_ADS_API int acdbGroupCodeToType(int code);
+
+// Angle of the vector pt1 -> pt2 in the XY plane, radians in [0, 2pi).
+HX_ADS_API ads_real acutAngle(const ads_point pt1, const ads_point pt2);
+// The point at distance dist from pt in direction angle (XY plane).
+HX_ADS_API void acutPolar(const ads_point pt, ads_real angle, ads_real dist, ads_point result);
+// Distance between two points.
+HX_ADS_API ads_real acutDistance(const ads_point pt1, const ads_point pt2);

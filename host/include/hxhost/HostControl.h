@@ -1,0 +1,59 @@
+// Stand-in only: the discipline ledger and fault injection of the stand-in
+// host, for tests and tools. Module code never includes this header.
+//
+// The ledger counts what the host has handed out and expects back: objects
+// open, result buffers and host strings not yet released, selection sets not
+// freed, document locks held and transactions not ended. A clean test leaves
+// every count at zero.
+//
+// Fault injection makes the next calls of a named host operation fail, so a
+// caller's failure paths can be driven. Operation names are listed with the
+// functions that consult them (see kFault* below).
+#pragma once
+
+#include <string>
+
+#define HX_CONTROL_API __attribute__((visibility("default")))
+
+namespace hxhost {
+
+enum class Resource { OpenObject, Resbuf, String, SelectionSet, DocumentLock, Transaction };
+constexpr int kResourceCount = 6;
+
+// Name of a resource kind, for messages ("open objects", ...).
+HX_CONTROL_API const char* resourceName(Resource r);
+
+// Host-internal bookkeeping: every hand-out and every release.
+HX_CONTROL_API void acquired(Resource r, int n = 1);
+HX_CONTROL_API void released(Resource r, int n = 1);
+
+// What is out now of one kind.
+HX_CONTROL_API int outstanding(Resource r);
+// Empty when nothing is out; otherwise one line per kind, e.g. "2 open objects".
+HX_CONTROL_API std::string describeOutstanding();
+// Forgets every count (after a test has reported its leaks).
+HX_CONTROL_API void resetLedger();
+
+// Fault injection: the next `times` calls of `operation`, after `skip` calls
+// that succeed, fail. A later call for the same operation replaces the plan.
+HX_CONTROL_API void failNext(const std::string& operation, int times = 1, int skip = 0);
+// Host-internal: true when this call of `operation` is to fail (consumes it).
+HX_CONTROL_API bool shouldFail(const char* operation);
+// How many injected failures of `operation` are still pending.
+HX_CONTROL_API int pendingFaults(const std::string& operation);
+// Drops every pending fault.
+HX_CONTROL_API void clearFaults();
+
+// Names of the operations that consult fault injection.
+constexpr const char* kFaultOpen = "acdbOpenObject";          // open refused (eWasOpenForWrite... see host)
+constexpr const char* kFaultUpgrade = "upgradeOpen";          // upgrade refused (eOnLockedLayer)
+constexpr const char* kFaultLock = "lockDocument";            // lock refused (eLockViolation)
+constexpr const char* kFaultAlloc = "alloc";                  // acutNewRb / acutNewString / acutBuildList fail
+constexpr const char* kFaultSetXData = "setXData";            // setXData refused
+constexpr const char* kFaultSymbolTable = "getSymbolTable";   // a symbol table does not open
+constexpr const char* kFaultRegApp = "acdbRegApp";            // registration refused
+constexpr const char* kFaultTransaction = "startTransaction"; // no transaction
+constexpr const char* kFaultExtInit = "AfxInitExtensionModule";
+constexpr const char* kFaultDynLinkAlloc = "CDynLinkLibrary";
+
+} // namespace hxhost

@@ -1,0 +1,90 @@
+// The discipline ledger and the fault plans of the stand-in host.
+#include "hxhost/HostControl.h"
+
+#include <array>
+#include <map>
+#include <sstream>
+
+namespace hxhost {
+namespace {
+
+struct FaultPlan {
+    int skip = 0;
+    int times = 0;
+};
+
+struct Ledger {
+    std::array<int, kResourceCount> counts{};
+    std::map<std::string, FaultPlan> faults;
+};
+
+Ledger& ledger() {
+    static Ledger s_ledger;
+    return s_ledger;
+}
+
+} // namespace
+
+const char* resourceName(Resource r) {
+    switch (r) {
+    case Resource::OpenObject:
+        return "open objects";
+    case Resource::Resbuf:
+        return "unreleased result buffers";
+    case Resource::String:
+        return "unreleased host strings";
+    case Resource::SelectionSet:
+        return "selection sets not freed";
+    case Resource::DocumentLock:
+        return "document locks held";
+    case Resource::Transaction:
+        return "transactions not ended";
+    }
+    return "?";
+}
+
+void acquired(Resource r, int n) { ledger().counts[static_cast<int>(r)] += n; }
+void released(Resource r, int n) { ledger().counts[static_cast<int>(r)] -= n; }
+int outstanding(Resource r) { return ledger().counts[static_cast<int>(r)]; }
+
+std::string describeOutstanding() {
+    std::ostringstream out;
+    for (int i = 0; i < kResourceCount; ++i) {
+        int n = ledger().counts[i];
+        if (n != 0)
+            out << n << ' ' << resourceName(static_cast<Resource>(i)) << '\n';
+    }
+    return out.str();
+}
+
+void resetLedger() { ledger().counts.fill(0); }
+
+void failNext(const std::string& operation, int times, int skip) {
+    ledger().faults[operation] = FaultPlan{skip, times};
+}
+
+bool shouldFail(const char* operation) {
+    auto& faults = ledger().faults;
+    auto it = faults.find(operation);
+    if (it == faults.end())
+        return false;
+    FaultPlan& plan = it->second;
+    if (plan.skip > 0) {
+        --plan.skip;
+        return false;
+    }
+    if (plan.times <= 0)
+        return false;
+    if (--plan.times == 0)
+        faults.erase(it);
+    return true;
+}
+
+int pendingFaults(const std::string& operation) {
+    auto it = ledger().faults.find(operation);
+    return it == ledger().faults.end() ? 0 : it->second.times;
+}
+
+void clearFaults() { ledger().faults.clear(); }
+
+} // namespace hxhost

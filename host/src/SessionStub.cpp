@@ -1,0 +1,5 @@
+// Placeholder until the session lands.
+#include "hxhost/Session.h"
+namespace hxhost {
+void resetEditor() {}
+} // namespace hxhost
