@@ -90,3 +90,21 @@ HX_HOST_API int lstrlenW(LPCWSTR s);
 HX_HOST_API int lstrcmpW(LPCWSTR a, LPCWSTR b);
 // The ANSI code page in force (936 unless set otherwise).
 HX_HOST_API UINT GetACP();
+
+#define CP_OEMCP 1
+#define CP_THREAD_ACP 3
+
+#define MB_PRECOMPOSED 0x00000001
+#define MB_ERR_INVALID_CHARS 0x00000008
+#define WC_ERR_INVALID_CHARS 0x00000080
+#define WC_NO_BEST_FIT_CHARS 0x00000400
+
+#define ERROR_SUCCESS 0
+#define ERROR_INVALID_PARAMETER 87
+#define ERROR_INSUFFICIENT_BUFFER 122
+#define ERROR_NO_UNICODE_TRANSLATION 1113
+
+// The error code of the calling thread's last failed call (the conversions
+// above set it); SetLastError overrides it.
+HX_HOST_API DWORD GetLastError();
+HX_HOST_API void SetLastError(DWORD error);
