@@ -1,0 +1,13 @@
+// resetEditor: the editor state back to a fresh session's.
+#include "EditorState.h"
+#include "hxhost/Session.h"
+
+namespace hxhost {
+
+void resetEditor() {
+    detail::resetSystemVariables();
+    clearCommandLine();
+    setAnsiCodePage(936);
+}
+
+} // namespace hxhost

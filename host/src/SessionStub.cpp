@@ -1,5 +1,0 @@
-// Placeholder until the session lands.
-#include "hxhost/Session.h"
-namespace hxhost {
-void resetEditor() {}
-} // namespace hxhost
