@@ -1,0 +1,103 @@
+// Extension libraries: module records, the resource chain and the fault
+// operations of AfxInitExtensionModule and CDynLinkLibrary's allocation.
+#include "HostTest.h"
+#include "afxwin.h"
+#include "hxhost/Session.h"
+
+#include <vector>
+
+namespace {
+
+const HMODULE kModuleA = reinterpret_cast<HMODULE>(0xA000);
+const HMODULE kModuleB = reinterpret_cast<HMODULE>(0xB000);
+
+// Ends both test modules so that the chain is left as it was found.
+class ExtensionModuleTest : public HostTest {
+protected:
+    AFX_EXTENSION_MODULE a = {};
+    AFX_EXTENSION_MODULE b = {};
+
+    void TearDown() override {
+        AfxTermExtensionModule(a);
+        AfxTermExtensionModule(b);
+        EXPECT_TRUE(hxhost::resourceChain().empty());
+        HostTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(ExtensionModuleTest, InitRecordsTheModuleOnce) {
+    ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
+    EXPECT_TRUE(a.bInitialized);
+    EXPECT_EQ(a.hModule, kModuleA);
+    EXPECT_EQ(a.hResource, kModuleA);
+    EXPECT_TRUE(AfxInitExtensionModule(a, kModuleB)); // already started: unchanged
+    EXPECT_EQ(a.hModule, kModuleA);
+    EXPECT_FALSE(AfxInitExtensionModule(b, nullptr));
+    EXPECT_FALSE(b.bInitialized);
+}
+
+TEST_F(ExtensionModuleTest, RefusedInitLeavesTheRecordUninitialised) {
+    hxhost::failNext(hxhost::kFaultExtInit);
+    EXPECT_FALSE(AfxInitExtensionModule(a, kModuleA));
+    EXPECT_FALSE(a.bInitialized);
+    EXPECT_EQ(a.hModule, nullptr);
+    EXPECT_EQ(hxhost::pendingFaults(hxhost::kFaultExtInit), 0);
+    EXPECT_TRUE(AfxInitExtensionModule(a, kModuleA)); // the next start succeeds
+}
+
+TEST_F(ExtensionModuleTest, LibrariesJoinTheChainAtItsHeadAndLeaveOnDelete) {
+    ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
+    ASSERT_TRUE(AfxInitExtensionModule(b, kModuleB));
+    CDynLinkLibrary* first = new CDynLinkLibrary(a);
+    CDynLinkLibrary* second = new CDynLinkLibrary(b, TRUE);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(hxhost::resourceChain(), (std::vector<HMODULE>{kModuleB, kModuleA}));
+    EXPECT_TRUE(second->m_bSystem);
+    EXPECT_EQ(second->m_hResource, kModuleB);
+    delete first;
+    EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleB});
+}
+
+TEST_F(ExtensionModuleTest, RefusedAllocationYieldsNullWithoutConstruction) {
+    ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
+    hxhost::failNext(hxhost::kFaultDynLinkAlloc, 1, 1);
+    CDynLinkLibrary* made = new CDynLinkLibrary(a);
+    CDynLinkLibrary* refused = new CDynLinkLibrary(a);
+    EXPECT_NE(made, nullptr);
+    EXPECT_EQ(refused, nullptr);
+    EXPECT_EQ(hxhost::pendingFaults(hxhost::kFaultDynLinkAlloc), 0);
+    EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleA});
+}
+
+TEST_F(ExtensionModuleTest, TermDeletesEveryLibraryOfItsModuleOnly) {
+    ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
+    ASSERT_TRUE(AfxInitExtensionModule(b, kModuleB));
+    new CDynLinkLibrary(a);
+    new CDynLinkLibrary(b);
+    new CDynLinkLibrary(a);
+    AfxTermExtensionModule(a);
+    EXPECT_FALSE(a.bInitialized);
+    EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleB});
+
+    AFX_EXTENSION_MODULE never = {};
+    never.hModule = kModuleB;
+    AfxTermExtensionModule(never, TRUE); // never started: nothing happens
+    EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleB});
+}
+
+TEST_F(ExtensionModuleTest, ResourceHandleAndRawEntryFlags) {
+    HINSTANCE before = AfxGetResourceHandle();
+    AfxSetResourceHandle(kModuleA);
+    EXPECT_EQ(AfxGetResourceHandle(), kModuleA);
+    AfxSetResourceHandle(before);
+
+    EXPECT_FALSE(hxhost::rawDllEntrySeen(kModuleA));
+    AfxHxRawDllAttach(kModuleA);
+    EXPECT_TRUE(hxhost::rawDllEntrySeen(kModuleA));
+    EXPECT_FALSE(hxhost::rawDllEntrySeen(kModuleB));
+    AfxHxRawDllDetach(kModuleA);
+    EXPECT_FALSE(hxhost::rawDllEntrySeen(kModuleA));
+}
