@@ -16,6 +16,8 @@
 // is linear in the length.
 #pragma once
 
+#include "acutads.h"
+
 #include <cstdarg>
 #include <string>
 #include <type_traits>
@@ -140,15 +142,15 @@ public:
     void FormatV(const wchar_t* format, va_list args);
     void AppendFormatV(const wchar_t* format, va_list args);
 
-private:
-    // A CString argument of Format becomes its text; anything else passes
-    // through unchanged (the C rules of variadic calls then apply).
+    // A CString argument of a variadic call becomes its text; anything else
+    // passes through unchanged (the C rules of variadic calls then apply).
     template <class T> static decltype(auto) FormatArg(T&& arg) {
         if constexpr (std::is_same_v<std::decay_t<T>, CStringW>)
             return static_cast<const wchar_t*>(arg.GetString());
         else
             return std::forward<T>(arg);
     }
+private:
     void FormatArgs(const wchar_t* format, ...);
     void AppendFormatArgs(const wchar_t* format, ...);
 
@@ -156,6 +158,15 @@ private:
 };
 
 typedef CStringW CString;
+
+// acutPrintf given framework strings passes their text, as the framework's
+// strings do in variadic calls on the host's own platform. Chosen only when a
+// CString is among the arguments; otherwise the C function is called directly.
+template <class... Args,
+          std::enable_if_t<(std::is_same_v<std::decay_t<Args>, CStringW> || ...), int> = 0>
+int acutPrintf(const ACHAR* format, Args&&... args) {
+    return acutPrintf(format, CStringW::FormatArg(std::forward<Args>(args))...);
+}
 
 HX_HOST_API CStringW operator+(const CStringW& a, const CStringW& b);
 HX_HOST_API CStringW operator+(const CStringW& a, const wchar_t* b);

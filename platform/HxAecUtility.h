@@ -1,0 +1,16 @@
+// The product's base module HxAecUtility: installation directory and number text.
+#pragma once
+
+#include "atlstr.h"
+
+#ifndef HXAECUTILITY_API
+#define HXAECUTILITY_API __declspec(dllimport)
+#endif
+
+// The product's installation directory, ending in a backslash.
+HXAECUTILITY_API CString GetMainDirectory();
+
+// A number as decimal text with `decimals` decimals. With 0 decimals and an
+// integral non-negative value: the plain digits, without sign, point or
+// exponent. `trimZeros` drops trailing zeros of the decimals.
+HXAECUTILITY_API CString ftoa(double value, int decimals, bool trimZeros);

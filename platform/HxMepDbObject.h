@@ -1,0 +1,157 @@
+// The product's network entity module HxMepDbObject: the generic pipe entity
+// and the generic pipe graph over the connected entities of a drawing.
+//
+// HxDbPipeGraph collects one connected network into records: one entity record
+// per collected entity (carrying the entity's id and the ids of the entities
+// directly connected to it), equipment records, junction nodes and pipe edges
+// of the raw connectivity, and the paths found between two entities. Every
+// record list owns its records. Copying a graph copies every record.
+#pragma once
+
+#include "HxAecDbObject.h"
+#include "HxDbObjectIdList.h"
+#include "HxPDList.h"
+#include "HxPXList.h"
+
+#ifndef HXMEPDBOBJECT_API
+#define HXMEPDBOBJECT_API __declspec(dllimport)
+#endif
+
+// A pipe of the product: an entity with two ends that connects to others.
+class HXMEPDBOBJECT_API HxDbPipeEntity : public HxDbEntity {
+public:
+    ACRX_DECLARE_MEMBERS(HxDbPipeEntity);
+    HxDbPipeEntity();
+    ~HxDbPipeEntity() override;
+
+    // Appends the ids of the entities of class `cls` (or derived from it)
+    // connected to this pipe's ends in its drawing: what lies at the start,
+    // then what lies at the end. A null class means every class.
+    void GetConnectEnt(HxDbObjectIdList& out, const AcRxClass* cls) const;
+};
+
+// A record of the generic graph: one entity and its direct connections.
+class HXMEPDBOBJECT_API HxDbPipeGraphEntBase {
+public:
+    HxDbPipeGraphEntBase() = default;
+    explicit HxDbPipeGraphEntBase(const AcDbObjectId& id) : m_id(id) {}
+    virtual ~HxDbPipeGraphEntBase();
+
+    AcDbObjectId GetObjectId() const { return m_id; }
+    // Appends the ids of the entities directly connected to the record's
+    // entity: for a well, pool or equipment the pipes that end at it, in
+    // drawing order; for a pipe what lies at its start, then at its end.
+    void GetConnectEnt(HxDbObjectIdList& out) const;
+
+    // The connection list itself, for the graph that fills it.
+    HxDbObjectIdList& Connections() { return m_connects; }
+    const HxDbObjectIdList& Connections() const { return m_connects; }
+
+    bool operator<(const HxDbPipeGraphEntBase&) const { return false; }
+    bool operator>(const HxDbPipeGraphEntBase&) const { return false; }
+
+protected:
+    AcDbObjectId m_id;
+    HxDbObjectIdList m_connects;
+};
+
+// The record of a collected entity.
+class HXMEPDBOBJECT_API HxDbPipeGraphEnt : public HxDbPipeGraphEntBase {
+public:
+    using HxDbPipeGraphEntBase::HxDbPipeGraphEntBase;
+    ~HxDbPipeGraphEnt() override;
+};
+
+// The record of a collected equipment entity.
+class HXMEPDBOBJECT_API HxDbPipeGraphEquip : public HxDbPipeGraphEntBase {
+public:
+    using HxDbPipeGraphEntBase::HxDbPipeGraphEntBase;
+    ~HxDbPipeGraphEquip() override;
+};
+
+// A junction of the raw connectivity: a plan position where entities meet.
+class HXMEPDBOBJECT_API HxDbPipeGraphNode : public HxDbPipeGraphEntBase {
+public:
+    HxDbPipeGraphNode() = default;
+    HxDbPipeGraphNode(const AcDbObjectId& id, const HxGePoint& at)
+        : HxDbPipeGraphEntBase(id), m_point(at) {}
+    ~HxDbPipeGraphNode() override;
+    const HxGePoint& GetPoint() const { return m_point; }
+
+private:
+    HxGePoint m_point;
+};
+
+// A pipe of the raw connectivity between two junctions (indices into the
+// graph's node list, -1 for none).
+class HXMEPDBOBJECT_API HxDbPipeGraphEdge : public HxDbPipeGraphEntBase {
+public:
+    HxDbPipeGraphEdge() = default;
+    HxDbPipeGraphEdge(const AcDbObjectId& id, int startNode, int endNode)
+        : HxDbPipeGraphEntBase(id), m_startNode(startNode), m_endNode(endNode) {}
+    ~HxDbPipeGraphEdge() override;
+    int GetStartNode() const { return m_startNode; }
+    int GetEndNode() const { return m_endNode; }
+
+private:
+    int m_startNode = -1;
+    int m_endNode = -1;
+};
+
+// A path of pipes between two entities.
+class HXMEPDBOBJECT_API HxDbPipeGraphPath {
+public:
+    HxDbPipeGraphPath() = default;
+    virtual ~HxDbPipeGraphPath();
+    // Appends the ids of the path's pipes in order from its start to its end.
+    void GetPathPipeId(HxDbObjectIdList& out) const;
+    HxDbObjectIdList& Pipes() { return m_pipes; }
+
+    bool operator<(const HxDbPipeGraphPath&) const { return false; }
+    bool operator>(const HxDbPipeGraphPath&) const { return false; }
+
+private:
+    HxDbObjectIdList m_pipes;
+};
+
+// The generic pipe graph of one connected network of the current drawing.
+class HXMEPDBOBJECT_API HxDbPipeGraph {
+public:
+    HxDbPipeGraph();
+    HxDbPipeGraph(const HxDbPipeGraph& other);
+    HxDbPipeGraph& operator=(const HxDbPipeGraph& other);
+    ~HxDbPipeGraph();
+
+    // Fills the record lists with the whole network connected to `id` (added
+    // to what is there). False when `id` does not open as a product entity.
+    bool CreateRelateGraph(AcDbObjectId id);
+    // True when the collected network contains a closed loop of pipes.
+    bool HasLoop() const;
+    // Fills the path list with the paths between the two entities, the first
+    // a path from `from` to `to` (pipes in order from `from`); leaves it empty
+    // when there is none. Returns the number of paths.
+    int FindPipePath(AcDbObjectId from, AcDbObjectId to);
+    // The record of `id`, or null when the entity is not in the collected network.
+    HxDbPipeGraphEnt* FindPipeGraphEnt(AcDbObjectId id) const;
+    // Removes the record of `id` and its connections; false when there was none.
+    bool RemoveEnt(const AcDbObjectId& id);
+    // Empties every record list.
+    void Reset();
+
+    const HxPDList<HxDbPipeGraphEnt>& EntList() const { return m_entList; }
+    const HxPDList<HxDbPipeGraphPath>& PathList() const { return m_pathList; }
+
+protected:
+    HxPDList<HxDbPipeGraphEnt> m_entList;
+    HxPDList<HxDbPipeGraphEquip> m_equipList;
+    HxPXList<HxDbPipeGraphNode> m_nodeList;
+    HxPDList<HxDbPipeGraphEdge> m_edgeList;
+    HxGeObjList m_geObjList;
+    HxPDList<HxDbPipeGraphPath> m_pathList;
+
+private:
+    // Lookup state of the implementation (id -> record), kept in step with
+    // the entity list.
+    struct Index;
+    Index* m_index;
+};

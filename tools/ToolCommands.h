@@ -1,0 +1,17 @@
+// The subcommands of hxwt. Each registers itself on the CLI11 application and
+// records the process exit code when it runs.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace hxwt {
+
+// hxwt run COMMAND [--module PATH]: loads the module as the host does, runs a
+// command of the command stack by name and prints the command line.
+void addRunCommand(CLI::App& app);
+
+// The exit code recorded by the subcommand that ran (0 when none failed).
+int exitCode();
+void setExitCode(int code);
+
+} // namespace hxwt
