@@ -11,6 +11,7 @@
 
 #include "acadstrc.h"
 #include "acdb.h"
+#include "dbtrans.h"
 #include "rxobject.h"
 
 #include <memory>
@@ -18,7 +19,6 @@
 #include <vector>
 
 class AcDbDatabase;
-class AcTransactionManager;
 namespace hxhost {
 class DbAccess;
 } // namespace hxhost

@@ -10,6 +10,7 @@
 class HX_DB_API AcDbExtents {
 public:
     AcDbExtents();
+    // Takes the corners as given (unlike set, which checks them).
     AcDbExtents(const AcGePoint3d& minPoint, const AcGePoint3d& maxPoint);
 
     AcGePoint3d minPoint() const { return m_min; }

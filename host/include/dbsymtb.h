@@ -101,8 +101,9 @@ public:
 protected:
     AcDbSymbolTable() = default;
     // Adds a new record: the table's database adopts it, the table owns it and
-    // it is left open for write (the caller closes it). Needs the table open
-    // for write (eNotOpenForWrite); null record eNullObjectPointer; a resident
+    // it is left open for write (the caller closes it). Needs the table
+    // resident (eNotInDatabase) and open for write (eNotOpenForWrite); null
+    // record eNullObjectPointer; a resident
     // record eAlreadyInDb; an unnamed record eInvalidSymbolTableName; a name
     // taken eDuplicateRecordName; a record of another table's kind
     // eWrongObjectType.

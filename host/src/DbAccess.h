@@ -25,7 +25,6 @@ public:
         obj.m_readers = readers;
         obj.m_writer = writer;
     }
-    static void setOwner(AcDbObject& obj, AcDbObjectId owner) { obj.m_ownerId = owner; }
     // How many transactions hold the object.
     static int& transactionHolds(AcDbObject& obj) { return obj.m_transactionHolds; }
 
@@ -50,7 +49,6 @@ public:
         ent.m_layerId = layer;
         ent.m_layerName = name;
     }
-    static void setHighlighted(const AcDbEntity& ent, bool on) { ent.m_highlighted = on; }
 
     // --- symbol tables
     static AcDbObjectIdArray& records(AcDbSymbolTable& table) { return table.m_records; }
@@ -66,7 +64,6 @@ public:
 
     // --- xdata
     static XDataStore& xdata(AcDbObject& obj);
-    static const XDataStore* xdata(const AcDbObject& obj) { return obj.m_xdata.get(); }
 
     // --- documents
     // A new document with a new default database, kept by the manager.

@@ -46,7 +46,8 @@ Acad::ErrorStatus closeDrawing(AcApDocument* doc) {
 }
 
 int objectCount(const AcDbDatabase* db, bool includeErased) {
-    const AcDbDatabase* target = db != nullptr ? db : orWorking(nullptr);
+    const AcDbDatabase* target =
+        db != nullptr ? db : acdbHostApplicationServices()->workingDatabase();
     if (target == nullptr)
         return 0;
     return static_cast<int>(DbAccess::store(*target).objectCount(includeErased));

@@ -110,7 +110,9 @@ Acad::ErrorStatus AcDbSymbolTable::newIterator(AcDbSymbolTableIterator*& iterato
 }
 
 Acad::ErrorStatus AcDbSymbolTable::addRecord(AcDbObjectId* id, AcDbSymbolTableRecord* record) {
-    if (!isWriteEnabled() || database() == nullptr)
+    if (database() == nullptr)
+        return Acad::eNotInDatabase;
+    if (!isWriteEnabled())
         return Acad::eNotOpenForWrite;
     if (record == nullptr)
         return Acad::eNullObjectPointer;

@@ -5,6 +5,8 @@
 
 #include "dbobjptr.h"
 
+#include <vector>
+
 using hxhost::Resource;
 
 namespace {
@@ -109,6 +111,18 @@ TEST_F(OpenRulesTest, ReadersAreCountedInTheLedger) {
     EXPECT_EQ(b->close(), Acad::eOk);
     EXPECT_EQ(b->close(), Acad::eNotOpenForRead); // one close too many changes nothing
     EXPECT_EQ(hxhost::outstanding(Resource::OpenObject), 0);
+}
+
+TEST_F(OpenRulesTest, ReadersAreCappedAt256) {
+    const AcDbObjectId id = addLine();
+    std::vector<AcDbObject*> readers(256);
+    for (AcDbObject*& reader : readers)
+        ASSERT_EQ(acdbOpenObject(reader, id, AcDb::kForRead), Acad::eOk);
+    AcDbObject* extra = nullptr;
+    EXPECT_EQ(acdbOpenObject(extra, id, AcDb::kForRead), Acad::eAtMaxReaders);
+    EXPECT_EQ(hxhost::openCount(id), 256);
+    for (AcDbObject* reader : readers)
+        reader->close();
 }
 
 TEST_F(OpenRulesTest, UpgradeAndDowngrade) {

@@ -114,6 +114,12 @@ TEST_F(SymbolTableTest, AddingRecords) {
 
     table->close();
     EXPECT_EQ(names<AcDbLayerTable>(), (Names{L"0", L"Water"}));
+
+    AcDbLayerTable loose;
+    auto* record = new AcDbLayerTableRecord;
+    record->setName(L"Loose");
+    EXPECT_EQ(loose.add(record), Acad::eNotInDatabase);
+    delete record;
 }
 
 TEST_F(SymbolTableTest, RenamingRecords) {
