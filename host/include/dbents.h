@@ -1,7 +1,8 @@
 // Entities of the stand-in host: AcDbLine (a segment between two points) and
 // AcDbBlockReference (an insert of a block definition at a position). Plain
 // data on top of AcDbEntity; setters need the entity write-enabled
-// (eNotOpenForWrite otherwise) and change nothing on failure.
+// (eNotOpenForWrite otherwise) and change nothing on failure. Who owns an
+// entity is as for every database object (see dbmain.h).
 #pragma once
 
 #include "db.h"

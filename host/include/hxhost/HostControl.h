@@ -52,7 +52,8 @@ HX_CONTROL_API void clearFaults();
 constexpr const char* kFaultOpen = "acdbOpenObject";
 constexpr const char* kFaultUpgrade = "upgradeOpen";          // eOnLockedLayer
 constexpr const char* kFaultLock = "lockDocument";            // eLockViolation
-constexpr const char* kFaultAlloc = "alloc";                  // acutNewRb / acutBuildList null, acutNewString RTERROR
+// acutNewRb and acutBuildList give null, acutNewString RTERROR.
+constexpr const char* kFaultAlloc = "alloc";
 constexpr const char* kFaultSetXData = "setXData";            // eOutOfMemory
 constexpr const char* kFaultSymbolTable = "getSymbolTable";   // eWasOpenForWrite (table null)
 constexpr const char* kFaultRegApp = "acdbRegApp";            // RTERROR
