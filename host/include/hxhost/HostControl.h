@@ -44,15 +44,20 @@ HX_CONTROL_API int pendingFaults(const std::string& operation);
 // Drops every pending fault.
 HX_CONTROL_API void clearFaults();
 
-// Names of the operations that consult fault injection.
-constexpr const char* kFaultOpen = "acdbOpenObject";          // open refused (eWasOpenForWrite... see host)
-constexpr const char* kFaultUpgrade = "upgradeOpen";          // upgrade refused (eOnLockedLayer)
-constexpr const char* kFaultLock = "lockDocument";            // lock refused (eLockViolation)
-constexpr const char* kFaultAlloc = "alloc";                  // acutNewRb / acutNewString / acutBuildList fail
-constexpr const char* kFaultSetXData = "setXData";            // setXData refused
-constexpr const char* kFaultSymbolTable = "getSymbolTable";   // a symbol table does not open
-constexpr const char* kFaultRegApp = "acdbRegApp";            // registration refused
-constexpr const char* kFaultTransaction = "startTransaction"; // no transaction
+// Names of the operations that consult fault injection, and what the refused
+// call gives.
+// Every open of an object by id (acdbOpenObject and friends, AcDbObjectPointer,
+// symbol-table getAt, iterators' getRecord/getEntity, transactions' getObject):
+// eWasOpenForWrite, as if another caller held the object for write.
+constexpr const char* kFaultOpen = "acdbOpenObject";
+constexpr const char* kFaultUpgrade = "upgradeOpen";          // eOnLockedLayer
+constexpr const char* kFaultLock = "lockDocument";            // eLockViolation
+// acutNewRb and acutBuildList give null, acutNewString RTERROR.
+constexpr const char* kFaultAlloc = "alloc";
+constexpr const char* kFaultSetXData = "setXData";            // eOutOfMemory
+constexpr const char* kFaultSymbolTable = "getSymbolTable";   // eWasOpenForWrite (table null)
+constexpr const char* kFaultRegApp = "acdbRegApp";            // RTERROR
+constexpr const char* kFaultTransaction = "startTransaction"; // null transaction
 constexpr const char* kFaultExtInit = "AfxInitExtensionModule";
 constexpr const char* kFaultDynLinkAlloc = "CDynLinkLibrary";
 

@@ -1,5 +1,0 @@
-// Placeholder until the drawing database lands.
-#include "hxhost/Drawing.h"
-namespace hxhost {
-void resetDrawings() {}
-} // namespace hxhost

@@ -1,0 +1,206 @@
+// The database and its blocks: adding objects, appending entities, walking a
+// block, entity properties, extents, highlighting.
+#include "DrawingFixture.h"
+
+#include "acutads.h"
+
+#include <vector>
+
+using hxhost::Resource;
+
+namespace {
+
+class DatabaseTest : public DrawingTest {
+protected:
+    // The model space open for write (the caller closes it).
+    AcDbBlockTableRecord* openModelSpace(AcDb::OpenMode mode = AcDb::kForWrite) {
+        AcDbBlockTable* table = nullptr;
+        AcDbBlockTableRecord* space = nullptr;
+        if (db()->getBlockTable(table) == Acad::eOk) {
+            table->getAt(ACDB_MODEL_SPACE, space, mode);
+            table->close();
+        }
+        return space;
+    }
+
+    // Ids met by a block iterator over the model space.
+    std::vector<AcDbObjectId> walk(bool forward, bool skipDeleted) {
+        AcDbBlockTableRecord* space = openModelSpace(AcDb::kForRead);
+        AcDbBlockTableRecordIterator* it = nullptr;
+        space->newIterator(it, forward, skipDeleted);
+        std::vector<AcDbObjectId> ids;
+        for (; !it->done(); it->step(forward, skipDeleted)) {
+            AcDbObjectId id;
+            it->getEntityId(id);
+            ids.push_back(id);
+        }
+        delete it;
+        space->close();
+        return ids;
+    }
+};
+
+TEST_F(DatabaseTest, AppendedEntitiesAreOpenForWriteAndOwned) {
+    AcDbBlockTableRecord* space = openModelSpace();
+    ASSERT_NE(space, nullptr);
+    auto* line = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(3, 4, 0));
+    AcDbObjectId id;
+    ASSERT_EQ(space->appendAcDbEntity(id, line), Acad::eOk);
+    EXPECT_EQ(line->objectId(), id);
+    EXPECT_EQ(line->blockId(), space->objectId());
+    EXPECT_EQ(line->layerId(), db()->clayer()); // took the current layer
+    EXPECT_TRUE(line->isNewObject());
+    EXPECT_EQ(hxhost::openMode(id), AcDb::kForWrite);
+    EXPECT_EQ(hxhost::outstanding(Resource::OpenObject), 2);
+    line->close();
+    EXPECT_FALSE(line->isNewObject());
+
+    auto* other = new AcDbLine;
+    struct Case {
+        const char* what;
+        AcDbEntity* entity;
+        Acad::ErrorStatus expected;
+    };
+    const Case cases[] = {
+        {"null", nullptr, Acad::eNullEntityPointer},
+        {"resident", line, Acad::eAlreadyInDb},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(space->appendAcDbEntity(c.entity), c.expected) << c.what;
+    space->downgradeOpen();
+    EXPECT_EQ(space->appendAcDbEntity(other), Acad::eNotOpenForWrite);
+    space->close();
+    AcDbBlockTableRecord loose;
+    EXPECT_EQ(loose.appendAcDbEntity(other), Acad::eNotInDatabase);
+    EXPECT_TRUE(other->objectId().isNull());
+    delete other;
+    EXPECT_EQ(walk(true, true), std::vector<AcDbObjectId>{id});
+}
+
+TEST_F(DatabaseTest, BlockIteratorKeepsAppendOrder) {
+    const AcDbObjectId a = addLine();
+    const AcDbObjectId b = addLine();
+    const AcDbObjectId c = addLine();
+    eraseObject(b);
+    EXPECT_EQ(walk(true, true), (std::vector<AcDbObjectId>{a, c}));
+    EXPECT_EQ(walk(true, false), (std::vector<AcDbObjectId>{a, b, c}));
+    EXPECT_EQ(walk(false, true), (std::vector<AcDbObjectId>{c, a}));
+
+    AcDbBlockTableRecord* space = openModelSpace(AcDb::kForRead);
+    AcDbBlockTableRecordIterator* it = nullptr;
+    space->newIterator(it);
+    AcDbEntity* ent = nullptr;
+    ASSERT_EQ(it->getEntity(ent, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(ent->objectId(), a);
+    ent->close();
+    hxhost::failNext(hxhost::kFaultOpen);
+    EXPECT_EQ(it->getEntity(ent, AcDb::kForRead), Acad::eWasOpenForWrite);
+    while (!it->done())
+        it->step();
+    EXPECT_EQ(it->getEntity(ent, AcDb::kForRead), Acad::eInvalidInput);
+    delete it;
+    space->close();
+    EXPECT_EQ(space->newIterator(it), Acad::eNotOpenForRead);
+}
+
+TEST_F(DatabaseTest, AddedObjectsHaveNoOwner) {
+    auto* rec = new AcDbRegAppTableRecord;
+    AcDbObjectId id;
+    EXPECT_EQ(db()->addAcDbObject(id, rec), Acad::eOk);
+    EXPECT_TRUE(rec->ownerId().isNull());
+    EXPECT_EQ(db()->addAcDbObject(rec), Acad::eAlreadyInDb);
+    EXPECT_EQ(db()->addAcDbObject(nullptr), Acad::eNullObjectPointer);
+    rec->close();
+    EXPECT_EQ(hxhost::openMode(id), AcDb::kNotOpen);
+
+    db()->setInsbase(AcGePoint3d(1, 2, 3));
+    EXPECT_EQ(db()->insbase(), AcGePoint3d(1, 2, 3));
+}
+
+TEST_F(DatabaseTest, EntityPropertiesNeedWrite) {
+    const AcDbObjectId gas = hxhost::addLayer(L"Gas");
+    const AcDbObjectId id = addLine();
+    AcDbLine* line = nullptr;
+    ASSERT_EQ(acdbOpenObject(line, id, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(line->setLayer(L"Gas"), Acad::eNotOpenForWrite);
+    EXPECT_EQ(line->setColorIndex(1), Acad::eNotOpenForWrite);
+    EXPECT_EQ(line->setStartPoint(AcGePoint3d(9, 9, 9)), Acad::eNotOpenForWrite);
+    EXPECT_EQ(line->startPoint(), AcGePoint3d(0, 0, 0));
+    line->upgradeOpen();
+    EXPECT_EQ(line->setLayer(L"Nowhere"), Acad::eKeyNotFound);
+    EXPECT_EQ(line->setLayer(static_cast<const ACHAR*>(nullptr)), Acad::eInvalidInput);
+    EXPECT_EQ(line->setLayer(id), Acad::eInvalidInput); // not a layer
+    EXPECT_EQ(line->setColorIndex(258), Acad::eInvalidInput);
+    EXPECT_EQ(line->colorIndex(), 256);
+    EXPECT_EQ(line->layerId(), db()->clayer());
+    EXPECT_EQ(line->setLayer(L"GAS"), Acad::eOk);
+    EXPECT_EQ(line->setColorIndex(3), Acad::eOk);
+    EXPECT_EQ(line->layerId(), gas);
+    ACHAR* name = line->layer();
+    EXPECT_STREQ(name, L"Gas");
+    acutDelString(name);
+    line->close();
+}
+
+TEST_F(DatabaseTest, ExtentsAndExplode) {
+    AcDbLine line(AcGePoint3d(5, -1, 2), AcGePoint3d(1, 4, 0));
+    AcDbExtents ext;
+    EXPECT_TRUE(ext.isEmpty());
+    ASSERT_EQ(line.getGeomExtents(ext), Acad::eOk);
+    EXPECT_EQ(ext.minPoint(), AcGePoint3d(1, -1, 0));
+    EXPECT_EQ(ext.maxPoint(), AcGePoint3d(5, 4, 2));
+    AcDbExtents box;
+    box.addExt(AcDbExtents());
+    EXPECT_TRUE(box.isEmpty());
+    box.addExt(ext);
+    box.addPoint(AcGePoint3d(6, 0, 0));
+    EXPECT_EQ(box.maxPoint(), AcGePoint3d(6, 4, 2));
+    EXPECT_EQ(box.set(AcGePoint3d(1, 1, 1), AcGePoint3d(0, 2, 2)), Acad::eInvalidExtents);
+    EXPECT_EQ(box.minPoint(), AcGePoint3d(1, -1, 0));
+    AcDbVoidPtrArray pieces;
+    EXPECT_EQ(line.explode(pieces), Acad::eNotApplicable);
+    EXPECT_TRUE(pieces.isEmpty());
+    AcDbBlockReference ref(AcGePoint3d(2, 2, 0), AcDbObjectId());
+    ASSERT_EQ(ref.getGeomExtents(ext), Acad::eOk);
+    EXPECT_EQ(ext.minPoint(), ext.maxPoint());
+}
+
+TEST_F(DatabaseTest, HighlightOutlivesTheOpen) {
+    const AcDbObjectId id = addLine();
+    AcDbEntity* ent = nullptr;
+    acdbOpenObject(ent, id, AcDb::kForRead);
+    EXPECT_EQ(ent->highlight(), Acad::eOk);
+    ent->close();
+    EXPECT_TRUE(hxhost::isHighlighted(id));
+    EXPECT_EQ(ent->unhighlight(), Acad::eNotOpenForRead); // closed: refused
+    EXPECT_TRUE(hxhost::isHighlighted(id));
+    acdbOpenObject(ent, id, AcDb::kForWrite);
+    EXPECT_TRUE(ent->isHighlighted());
+    EXPECT_EQ(ent->unhighlight(kNullSubent, true), Acad::eOk);
+    ent->close();
+    EXPECT_FALSE(hxhost::isHighlighted(id));
+    EXPECT_FALSE(hxhost::isHighlighted(db()->clayer()));
+}
+
+TEST_F(DatabaseTest, CopyFromNeedsTheSameClass) {
+    AcDbLine source(AcGePoint3d(1, 1, 1), AcGePoint3d(2, 2, 2));
+    source.setColorIndex(5);
+    AcDbLine target;
+    AcDbBlockReference ref;
+    EXPECT_EQ(target.copyFrom(nullptr), Acad::eNullObjectPointer);
+    EXPECT_EQ(target.copyFrom(&ref), Acad::eNotThatKindOfClass);
+    EXPECT_FALSE(target.isEqualTo(&source));
+    EXPECT_EQ(target.copyFrom(&source), Acad::eOk);
+    EXPECT_TRUE(target.isEqualTo(&source));
+    EXPECT_EQ(target.endPoint(), AcGePoint3d(2, 2, 2));
+    EXPECT_EQ(target.colorIndex(), 5);
+    EXPECT_FALSE(target.isEqualTo(&ref));
+
+    const AcDbObjectId id = addLine();
+    AcDbLine* resident = nullptr;
+    acdbOpenObject(resident, id, AcDb::kForRead);
+    EXPECT_EQ(resident->copyFrom(&source), Acad::eNotOpenForWrite);
+    resident->close();
+}
+
+} // namespace

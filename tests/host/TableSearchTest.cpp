@@ -1,0 +1,84 @@
+// acdbTblSearch and acdbRegApp on the working database.
+#include "DrawingFixture.h"
+
+#include "acedads.h"
+#include "acutads.h"
+
+namespace {
+
+class TableSearchTest : public DrawingTest {};
+
+TEST_F(TableSearchTest, FoundRecordsAreDescribed) {
+    const AcDbObjectId pipes = hxhost::addLayer(L"Pipes", true);
+    struct Case {
+        const ACHAR* table;
+        const ACHAR* name;
+        const ACHAR* tableName;
+        const ACHAR* recordName;
+        short flags;
+        AcDbObjectId id;
+    };
+    const Case cases[] = {
+        {L"APPID", L"acad", L"APPID", L"ACAD", 0, recordId<AcDbRegAppTable>(L"ACAD")},
+        {L"layer", L"PIPES", L"LAYER", L"Pipes", 4, pipes},
+        {L"Block", L"*Model_Space", L"BLOCK", L"*Model_Space", 0,
+         recordId<AcDbBlockTable>(ACDB_MODEL_SPACE)},
+    };
+    for (const Case& c : cases) {
+        resbuf* rb = acdbTblSearch(c.table, c.name, 1);
+        ASSERT_NE(rb, nullptr);
+        EXPECT_EQ(rb->restype, -1);
+        AcDbObjectId id;
+        EXPECT_EQ(acdbGetObjectId(id, rb->resval.rlname), Acad::eOk);
+        EXPECT_EQ(id, c.id);
+        EXPECT_STREQ(rb->rbnext->resval.rstring, c.tableName);
+        EXPECT_STREQ(rb->rbnext->rbnext->resval.rstring, c.recordName);
+        EXPECT_EQ(rb->rbnext->rbnext->rbnext->restype, 70);
+        EXPECT_EQ(rb->rbnext->rbnext->rbnext->resval.rint, c.flags);
+        acutRelRb(rb);
+    }
+}
+
+TEST_F(TableSearchTest, MissesGiveNull) {
+    const AcDbObjectId gone = hxhost::addLayer(L"Gone");
+    eraseObject(gone);
+    EXPECT_EQ(acdbTblSearch(L"LAYER", L"Gone", 0), nullptr);
+    EXPECT_EQ(acdbTblSearch(L"LAYER", L"Never", 0), nullptr);
+    EXPECT_EQ(acdbTblSearch(L"STYLE", L"Standard", 0), nullptr);
+    EXPECT_EQ(acdbTblSearch(L"LAYER", nullptr, 0), nullptr);
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    EXPECT_EQ(acdbTblSearch(L"LAYER", L"0", 0), nullptr);
+}
+
+TEST_F(TableSearchTest, RegAppAddsOnceAndHonoursRefusals) {
+    EXPECT_EQ(acdbRegApp(L"HxSZ_BGWZ"), RTNORM);
+    EXPECT_EQ(acdbRegApp(L"hxsz_bgwz"), RTERROR); // already registered
+    EXPECT_FALSE(recordId<AcDbRegAppTable>(L"HxSZ_BGWZ").isNull());
+    const int before = hxhost::objectCount();
+    const ACHAR* refused[] = {nullptr, L"", L"*Star", L"a/b"};
+    for (const ACHAR* name : refused)
+        EXPECT_EQ(acdbRegApp(name), RTERROR);
+    hxhost::failNext(hxhost::kFaultRegApp);
+    EXPECT_EQ(acdbRegApp(L"VLength"), RTERROR);
+    hxhost::failNext(hxhost::kFaultSymbolTable);
+    EXPECT_EQ(acdbRegApp(L"VLength"), RTERROR);
+    // An open reader of the table keeps it from opening for write.
+    AcDbRegAppTable* table = nullptr;
+    db()->getRegAppTable(table);
+    EXPECT_EQ(acdbRegApp(L"VLength"), RTERROR);
+    table->close();
+    EXPECT_EQ(hxhost::objectCount(), before);
+    EXPECT_EQ(acdbRegApp(L"VLength"), RTNORM);
+}
+
+TEST_F(TableSearchTest, AdsNamesOfIds) {
+    ads_name name = {5, 5};
+    EXPECT_EQ(acdbGetAdsName(name, AcDbObjectId()), Acad::eNullObjectId);
+    EXPECT_EQ(name[0], 5);
+    const ads_name bogus = {12345, 0};
+    AcDbObjectId id = db()->clayer();
+    EXPECT_EQ(acdbGetObjectId(id, bogus), Acad::eInvalidAdsName);
+    EXPECT_EQ(id, db()->clayer());
+}
+
+} // namespace
