@@ -4,6 +4,7 @@
 
 #include "HostTest.h"
 #include "accmd.h"
+#include "adscodes.h"
 #include "hxhost/Session.h"
 #include "rxdefs.h"
 #include "rxregsvc.h"

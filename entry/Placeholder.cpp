@@ -1,2 +1,0 @@
-// Placeholder until the module frame lands.
-int hxwtPlaceholder = 0;
