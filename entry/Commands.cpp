@@ -19,7 +19,9 @@ namespace HxWtModuleFrame {
 
 const wchar_t* const kCommandGroup = L"HxWtUtility";
 
-void RegisterCommands() { HxDefineCommand(kCommandGroup, s_commandTable, 1, 0); }
+void RegisterCommands() {
+    HxDefineCommand(kCommandGroup, s_commandTable, 1, 0);
+}
 
 void UnregisterCommands() {
     AcRxObject* object = acrxSysRegistry()->at(ACRX_COMMAND_DOCK);

@@ -21,7 +21,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
 
 namespace HxWtModuleFrame {
 
-HINSTANCE InstanceHandle() { return s_instance; }
+HINSTANCE InstanceHandle() {
+    return s_instance;
+}
 
 int ExtensionDllMain(DWORD reason) {
     if (reason == DLL_PROCESS_ATTACH) {

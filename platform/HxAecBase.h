@@ -23,7 +23,9 @@ public:
     void AddBit(unsigned int mask) { m_flags |= mask; }
     void RemoveBit(unsigned int mask) { m_flags &= ~mask; }
     // True when bit `index` (0..31) is set.
-    bool GetBit(int index) const { return index >= 0 && index < 32 && ((m_flags >> index) & 1u) != 0; }
+    bool GetBit(int index) const {
+        return index >= 0 && index < 32 && ((m_flags >> index) & 1u) != 0;
+    }
 
 private:
     unsigned int m_flags = 0;

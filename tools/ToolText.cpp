@@ -13,14 +13,18 @@ namespace {
 int g_exitCode = 0;
 }
 
-int exitCode() { return g_exitCode; }
-void setExitCode(int code) { g_exitCode = code; }
+int exitCode() {
+    return g_exitCode;
+}
+void setExitCode(int code) {
+    g_exitCode = code;
+}
 
 std::string toUtf8(const std::wstring& text) {
     if (text.empty())
         return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
-                                0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
                         nullptr, nullptr);
@@ -30,7 +34,8 @@ std::string toUtf8(const std::wstring& text) {
 std::wstring fromUtf8(const std::string& text) {
     if (text.empty())
         return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+    int n =
+        MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n);
     return out;

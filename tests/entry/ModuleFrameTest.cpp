@@ -11,7 +11,9 @@
 
 namespace {
 
-AcEdCommand* findSample() { return acedRegCmds->lookupGlobalCmd(L"sample"); }
+AcEdCommand* findSample() {
+    return acedRegCmds->lookupGlobalCmd(L"sample");
+}
 
 bool groupKnown(const wchar_t* group) {
     std::unique_ptr<AcEdCommandIterator> it(acedRegCmds->iterator());

@@ -8,7 +8,9 @@
 namespace {
 
 int g_calls = 0;
-void CountCall() { ++g_calls; }
+void CountCall() {
+    ++g_calls;
+}
 
 TEST(CommandTable, RowTakesFiveEightByteSlots) {
     EXPECT_EQ(sizeof(HxCmdTable), 40u);
