@@ -24,6 +24,7 @@
 #include "dbid.h"
 #include "dbsubeid.h"
 #include "gepnt3d.h"
+#include "gept3dar.h"
 #include "rxobject.h"
 
 #include <memory>
@@ -145,6 +146,15 @@ public:
     // Appends new entities (owned by the caller) that make up this one;
     // eNotApplicable for entities that do not explode.
     virtual Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const;
+    // Appends to points where this entity meets another, in the plan (XY; z
+    // taken from this entity). intType says which operand is taken as
+    // unbounded (only lines extend). eInvalidInput for a null entity;
+    // eNotApplicable for entities of kinds that do not intersect (the base
+    // class, and pairs the stand-in does not handle).
+    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* entity, AcDb::Intersect intType,
+                                            AcGePoint3dArray& points,
+                                            Adesk::GsMarker thisGsMarker = 0,
+                                            Adesk::GsMarker otherGsMarker = 0) const;
 
     // Switches the entity's highlighting on or off. The state outlives the
     // open: it is display state. The stand-in has no sub-entities, so any path
