@@ -210,6 +210,49 @@ public:
     AcGePoint3d insbase() const;
     Acad::ErrorStatus setInsbase(const AcGePoint3d& base);
 
+    // The drawing's unit; setInsunits gives eInvalidInput outside 0..24.
+    AcDb::UnitsValue insunits() const;
+    Acad::ErrorStatus setInsunits(AcDb::UnitsValue units);
+
+    // Drawing files. The stand-in reads and writes ASCII DXF (whatever the
+    // file's name ends with); the error text and the findings of the last
+    // read or write are kept for tests and tools (hxhost/DxfFile.h).
+    enum OpenMode {
+        kForReadAndReadShare = 1,
+        kForReadAndWriteNoShare = 2,
+        kForReadAndAllShare = 3,
+        kTryForReadShare = 4
+    };
+    // Replaces the whole contents of this database with the drawing of the
+    // file (AC1015 or later), handles as in the file. Null name
+    // eInvalidInput; a file that does not open eFileNotFound; a file that is
+    // not a DXF drawing of a version read here eInvalidDwgVersion or
+    // eBadDxfSequence; a malformed or truncated one eDxfReadAborted. An object
+    // of this database still open, or a running transaction, gives
+    // eWasOpenForWrite. On failure the database is unchanged. The share mode,
+    // code-page conversion flag and password are accepted and ignored.
+    Acad::ErrorStatus readDwgFile(const ACHAR* fileName, OpenMode mode = kForReadAndReadShare,
+                                  bool allowCPConversion = false,
+                                  const wchar_t* password = nullptr);
+    Acad::ErrorStatus readDwgFile(const ACHAR* fileName, int shareMode,
+                                  bool allowCPConversion = false,
+                                  const wchar_t* password = nullptr);
+    // Writes the database as an AutoCAD 2000 (AC1015) ASCII DXF file,
+    // whatever version is asked for (kDHL_1015 or later; earlier ones give
+    // eInvalidDwgVersion). The file is written beside the target and renamed
+    // over it, so a failed save leaves the old file as it was; with
+    // bBakAndRename the old file is kept as NAME.bak. Null name eInvalidInput;
+    // an object of the database still open eWasOpenForWrite; a file that cannot
+    // be written
+    // eFileAccessErr. The database is not changed.
+    Acad::ErrorStatus saveAs(const ACHAR* fileName, bool bBakAndRename = true,
+                             AcDb::AcDbDwgVersion ver = AcDb::kDHL_CURRENT,
+                             const void* security = nullptr);
+    // A new database (the caller deletes it) holding a copy of every object
+    // of this one, handles included. output is null on failure (an object
+    // still open: eWasOpenForWrite).
+    Acad::ErrorStatus wblock(AcDbDatabase*& output);
+
     AcDbObjectId blockTableId() const;
     AcDbObjectId layerTableId() const;
     AcDbObjectId regAppTableId() const;
