@@ -121,7 +121,8 @@ class HxWtPipeGraphLookup;
 // ownership, copying and the cost of the lookups.
 class HXWTUTILITY_API HxDbWtPipeGraph : public HxDbPipeGraph {
 public:
-    enum GraphType { kGravity = 1, kPressure = 2 };
+    // Fixed int base: any int value is stored unchanged.
+    enum GraphType : int { kGravity = 1, kPressure = 2 };
 
     enum GraphStatus {
         kGraphOk = 0,
