@@ -16,6 +16,10 @@ class NetworkBuilder {
 public:
     explicit NetworkBuilder(AcDbDatabase* db = nullptr) : m_db(db) {}
 
+    // How many entities the drawing refused (a full database, a missing
+    // model space); their ids came back null.
+    int refused() const { return m_refused; }
+
     AcDbObjectId pipe(const AcGePoint3d& start, const AcGePoint3d& end,
                       HxDbWtPipe::PipeFlag flag = HxDbWtPipe::kNetworkPipe) {
         auto* p = new HxDbWtPipe(start, end);
@@ -65,10 +69,13 @@ public:
 private:
     AcDbObjectId add(AcDbEntity* ent) {
         const AcDbObjectId id = hxhost::addToModelSpace(ent, m_db);
-        if (id.isNull())
+        if (id.isNull()) {
             delete ent;
+            ++m_refused;
+        }
         return id;
     }
 
     AcDbDatabase* m_db;
+    int m_refused = 0;
 };
