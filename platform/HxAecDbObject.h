@@ -102,10 +102,12 @@ struct HxCmdTable {
 HXAECDBOBJECT_API void HxDefineCommand(const wchar_t* group, const HxCmdTable* rows, int count,
                                        int reserved);
 
-// The drawing's unit: 0 for a drawing in millimetres, non-zero for one in
-// metres. Null means the current drawing.
+// The drawing's unit, kept as the drawing's INSUNITS: 0 for a drawing in
+// millimetres (or any unit but metres), 1 for one in metres. Null means the
+// working drawing; 0 when there is none.
 HXAECDBOBJECT_API unsigned char HxDbGetDrawUnit(AcDbDatabase* db);
-// Sets the drawing's unit (kept with the drawing). Null means the current drawing.
+// Sets the drawing's unit: 0 millimetres, any other value metres. Null means
+// the working drawing; nothing when there is none.
 HXAECDBOBJECT_API void HxDbSetDrawUnit(AcDbDatabase* db, unsigned char unit);
 
 // Drawing queries of the base module.
