@@ -113,12 +113,16 @@ HXAECDBOBJECT_API void HxDbSetDrawUnit(AcDbDatabase* db, unsigned char unit);
 // Drawing queries of the base module.
 class HXAECDBOBJECT_API HxReactors {
 public:
-    // Appends the ids of the model-space entities whose plan extents contain
-    // the point; `id` (normally null) is never reported. Returns the count added.
+    // Appends the ids of the working drawing's model-space entities (any
+    // class) whose plan extents contain the point, edges included within
+    // HxGeTolerance(), in drawing order; `id` (normally null) is never
+    // reported, nor are entities without extents or that do not open for
+    // read. Returns the count added (0 without a working drawing). Cost: one
+    // pass over the model space.
     static int HitEntByExtent2d(const HxGePoint& pt, const AcDbObjectId& id,
                                 HxDynArrayBase<AcDbObjectId>& hits);
 };
 
-// Deletes every entity of the array (the pieces of an exploded entity) and
-// empties it. Null elements are skipped.
+// Deletes every entity of the array (the pieces of an exploded entity, none
+// of them in a database) and empties it. Null elements are skipped.
 HXAECDBOBJECT_API void ReleaseEntSet(AcArray<void*>& ents);
