@@ -47,7 +47,10 @@ public:
     AcDbHandle seed{1};
     // Grows whenever an object is added or an object open for write is closed
     // or put back to read: a cheap test of whether the drawing may have changed.
-    std::uint64_t revision = 0;
+    // Revisions are unique across every database of the process, so a
+    // (database, revision) pair never names two states.
+    std::uint64_t revision = nextRevision();
+    static std::uint64_t nextRevision();
     AcDbObjectId blockTable;
     AcDbObjectId layerTable;
     AcDbObjectId regAppTable;
