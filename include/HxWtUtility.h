@@ -16,3 +16,5 @@
 #include "HxListQuene.h"
 #include "HxBFindTree.h"
 #include "HxDbObjectIdList.h"
+#include "HxWtNumUtil.h"
+#include "HxWtXdata.h"
