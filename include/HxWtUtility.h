@@ -18,3 +18,5 @@
 #include "HxDbObjectIdList.h"
 #include "HxWtNumUtil.h"
 #include "HxWtXdata.h"
+#include "HxWtEntityUtil.h"
+#include "HxWtPipeCheck.h"
