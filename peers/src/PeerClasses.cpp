@@ -2,12 +2,14 @@
 //
 // The class descriptors of the product's entities are made when the library
 // is loaded, so that readers that find classes by name (the DXF reader,
-// AcRxClass::find) know them before any entity is made. The library then pins
+// AcRxClass::find) know them before any entity is made, and the entities' DXF
+// codecs are registered with the host. The library then pins
 // itself in the process, as the host keeps the product's base modules loaded
 // for good: unloading a module that depends on it (HxWtUtility) must not
 // unload it, or its class descriptors would be made anew at the next load and
 // the registry would point at code that is gone.
 #include "HxWtDbObject.h"
+#include "XDataItems.h"
 
 #include <dlfcn.h>
 
@@ -30,6 +32,7 @@ struct LoadTimeSetUp {
         HxDbWtWell::rxInit();
         HxDbWtPool::rxInit();
         HxDbWtEquipment::rxInit();
+        hxpeers::registerEntityCodecs();
         pinThisLibrary();
     }
 };
