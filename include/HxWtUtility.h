@@ -17,3 +17,7 @@
 #include "HxBFindTree.h"
 #include "HxDbObjectIdList.h"
 #include "HxDbWtPipeGraph.h"
+#include "HxWtNumUtil.h"
+#include "HxWtXdata.h"
+#include "HxWtEntityUtil.h"
+#include "HxWtPipeCheck.h"

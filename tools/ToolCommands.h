@@ -9,6 +9,8 @@ namespace hxwt {
 // hxwt run COMMAND [--module PATH]: loads the module as the host does, runs a
 // command of the command stack by name and prints the command line.
 void addRunCommand(CLI::App& app);
+// hxwt check FILE.dxf [--plan] [--fix -o OUT.dxf]: overlapping and zero-length pipes.
+void addCheckCommand(CLI::App& app);
 
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();

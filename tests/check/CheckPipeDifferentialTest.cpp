@@ -1,0 +1,105 @@
+// CheckPipe against the literal sweep on random layouts: pipes on a coarse
+// grid (so that duplicates, pipes lying on longer ones, touching and crossing
+// pipes are common), zero-length and vertical pipes, points nudged within and
+// beyond the tolerance, repeated ids, lines, erased pipes and null ids, far
+// from the origin too, in both modes. The three lists must agree element for
+// element.
+#include "PipeDrawingTest.h"
+
+#include <algorithm>
+#include <random>
+
+#include "HxWtPipeCheckLiteral.h"
+
+namespace {
+
+struct Layout {
+    int seed;
+    int pipes;
+    int grid;      // points take integer grid positions 0 .. grid
+    double origin; // where the grid lies
+};
+
+class CheckPipeDifferentialTest : public PipeDrawingTest,
+                                  public ::testing::WithParamInterface<Layout> {
+protected:
+    // Draws a random layout and returns its id list, shuffled.
+    std::vector<AcDbObjectId> drawLayout(const Layout& layout) {
+        std::mt19937 rng(layout.seed);
+        std::uniform_int_distribution<int> coord(0, layout.grid);
+        std::uniform_int_distribution<int> percent(0, 99);
+        const double nudges[] = {0.0, 4e-7, -4e-7, 3e-6};
+        std::uniform_int_distribution<int> nudge(0, 3);
+        auto point = [&](int x, int y) {
+            const double z = percent(rng) < 10 ? 2.0 : 0.0;
+            const double dx = percent(rng) < 15 ? nudges[nudge(rng)] : 0.0;
+            return AcGePoint3d(layout.origin + x + dx, layout.origin + y, z);
+        };
+        std::vector<AcDbObjectId> ids;
+        for (int k = 0; k < layout.pipes; ++k) {
+            const int x = coord(rng), y = coord(rng);
+            // Axis-parallel or diagonal pipes, so that pieces lie on each other.
+            const int dir = percent(rng) % 4;
+            const int length = percent(rng) < 10 ? 0 : 1 + percent(rng) % 4;
+            const int ex = x + (dir == 1 ? 0 : length), ey = y + (dir == 0 ? 0 : length);
+            const AcDbObjectId id = addPipe(
+                point(x, y), dir == 3 && length > 0 ? point(x - length, ey) : point(ex, ey));
+            ids.push_back(id);
+            const int extra = percent(rng);
+            if (extra < 8)
+                ids.push_back(id); // listed twice
+            else if (extra < 11)
+                ids.push_back(addLine());
+            else if (extra < 13)
+                ids.push_back(AcDbObjectId());
+            else if (extra < 16) {
+                const AcDbObjectId gone = addPipe(point(x, y), point(ex, ey));
+                erase(gone);
+                ids.push_back(gone);
+            }
+        }
+        std::shuffle(ids.begin(), ids.end(), rng);
+        return ids;
+    }
+};
+
+TEST_P(CheckPipeDifferentialTest, AgreesWithTheLiteralSweep) {
+    const std::vector<AcDbObjectId> ids = drawLayout(GetParam());
+    const AcDbObjectId marker = addLine();
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        HxDbObjectIdList fastPipes, fastOver, fastZero, slowPipes, slowOver, slowZero;
+        fill(fastPipes, ids);
+        fill(slowPipes, ids);
+        fill(fastOver, {marker});
+        fill(slowOver, {marker});
+        CheckPipe(mode, fastPipes, fastOver, fastZero);
+        HxWtInternalCheckPipeLiteral(mode, slowPipes, slowOver, slowZero);
+        EXPECT_EQ(items(fastPipes), items(slowPipes));
+        EXPECT_EQ(items(fastOver), items(slowOver));
+        EXPECT_EQ(items(fastZero), items(slowZero));
+        // The layouts must exercise the rules, not pass vacuously.
+        EXPECT_GT(slowOver.Count(), 1);
+        if (mode == 0) {
+            EXPECT_GT(slowZero.Count(), 0);
+        }
+    }
+}
+
+std::vector<Layout> Layouts() {
+    std::vector<Layout> layouts;
+    for (int seed = 1; seed <= 24; ++seed) {
+        const int pipes = 20 + (seed * 37) % 180;
+        const int grid = 3 + seed % 6;
+        const double origin = seed % 3 == 0 ? 1.0e6 : (seed % 3 == 1 ? 0.0 : -250.5);
+        layouts.push_back({seed, pipes, grid, origin});
+    }
+    return layouts;
+}
+
+INSTANTIATE_TEST_SUITE_P(Random, CheckPipeDifferentialTest, ::testing::ValuesIn(Layouts()),
+                         [](const ::testing::TestParamInfo<Layout>& info) {
+                             return "seed" + std::to_string(info.param.seed);
+                         });
+
+} // namespace
