@@ -6,11 +6,9 @@
 // operator< (an AcDbObjectId by its stub address). The tree owns its root and
 // through it every node; nodes are never removed before the tree dies.
 //
-// Nodes store no heights. When an insertion lengthens a path, Insert measures
-// the sibling subtrees it passes on the way up by walking them; that is cheap
-// on average but a deceivingly expensive operation (linear time) when the
-// climb reaches a large sibling. At most one restructuring (one or two
-// rotations) follows an insertion.
+// Each node caches the height of its subtree, kept in step on every insertion
+// and restructuring, so an insertion costs a logarithmic climb. At most one
+// restructuring (one or two rotations) follows an insertion.
 //
 //===----------------------------------------------------------------------===//
 #pragma once
@@ -71,6 +69,7 @@ public:
         (greaterSide ? parent->m_greater : parent->m_smaller) = node;
         if (parent->m_greater && parent->m_smaller)
             return true; // the parent's height did not change
+        parent->m_height = 2;
         Rebalance(parent, node);
         return true;
     }
@@ -79,8 +78,9 @@ public:
 
 private:
     // 0 for an empty subtree, else 1 + the greater height of the children.
-    static int Height(const Node* node) {
-        return node ? 1 + std::max(Height(node->m_greater), Height(node->m_smaller)) : 0;
+    static int Height(const Node* node) { return node ? node->m_height : 0; }
+    static void UpdateHeight(Node* node) {
+        node->m_height = 1 + std::max(Height(node->m_greater), Height(node->m_smaller));
     }
     static void SetGreater(Node* node, Node* child) {
         node->m_greater = child;
@@ -105,6 +105,7 @@ private:
                 Restructure(up, reached, child);
             if (difference != 1)
                 return;
+            up->m_height = height + 1;
             child = reached;
             reached = up;
         }
@@ -134,6 +135,9 @@ private:
         SetGreater(n.c, n.t[3]);
         SetSmaller(n.b, n.a);
         SetGreater(n.b, n.c);
+        UpdateHeight(n.a);
+        UpdateHeight(n.c);
+        UpdateHeight(n.b);
     }
     // Puts `node` where `old` hangs (the root, or a child of old's parent).
     void Hang(Node* node, Node* old) {

@@ -36,4 +36,6 @@ private:
     HxBTree* m_smaller = nullptr;
     HxBTree* m_parent;
     T m_key;
+    // Height of the subtree rooted here (1 for a leaf); kept by the tree.
+    int m_height = 1;
 };

@@ -24,6 +24,27 @@ enum DwgVersion {
     kDHL_Unknown = 32766,
     kDHL_Max = 32767
 };
+typedef DwgVersion AcDbDwgVersion;
+
+// Alignment of single-line texts, horizontal and vertical.
+enum TextHorzMode { kTextLeft = 0, kTextCenter = 1, kTextRight = 2, kTextAlign = 3, kTextMid = 4, kTextFit = 5 };
+enum TextVertMode { kTextBase = 0, kTextBottom = 1, kTextVertMid = 2, kTextTop = 3 };
+
+// Units of the drawing ($INSUNITS).
+enum UnitsValue {
+    kUnitsUndefined = 0,
+    kUnitsInches = 1,
+    kUnitsFeet = 2,
+    kUnitsMiles = 3,
+    kUnitsMillimeters = 4,
+    kUnitsCentimeters = 5,
+    kUnitsMeters = 6,
+    kUnitsKilometers = 7,
+    kUnitsMax = 24
+};
+
+// Which operands of an intersection are taken as unbounded.
+enum Intersect { kOnBothOperands = 0, kExtendThis = 1, kExtendArg = 2, kExtendBoth = 3 };
 
 // Value kinds of DXF group codes and result-buffer codes, as acdbGroupCodeToType
 // reports them. Texts, handles (as hex text) and binary chunks are stored in a

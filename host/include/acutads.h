@@ -44,3 +44,9 @@ HX_ADS_API ads_real acutAngle(const ads_point pt1, const ads_point pt2);
 HX_ADS_API void acutPolar(const ads_point pt, ads_real angle, ads_real dist, ads_point result);
 // Distance between two points.
 HX_ADS_API ads_real acutDistance(const ads_point pt1, const ads_point pt2);
+// The point where the line through from1 and to1 meets the line through from2
+// and to2, in the plan (z taken along the first line). With teston non-zero
+// the point must lie on both segments. RTNORM; RTNONE for parallel lines or a
+// point off a segment (result untouched); RTERROR for a null argument.
+HX_ADS_API int acdbInters(const ads_point from1, const ads_point to1, const ads_point from2,
+                          const ads_point to2, int teston, ads_point result);

@@ -18,6 +18,7 @@ struct Adesk {
     typedef std::uintptr_t ULongPtr;
     typedef bool Boolean;
     typedef std::int64_t IntDbId;
+    typedef std::intptr_t GsMarker;
     static constexpr bool kFalse = false;
     static constexpr bool kTrue = true;
 };

@@ -24,6 +24,7 @@
 #include "dbid.h"
 #include "dbsubeid.h"
 #include "gepnt3d.h"
+#include "gept3dar.h"
 #include "rxobject.h"
 
 #include <memory>
@@ -145,6 +146,15 @@ public:
     // Appends new entities (owned by the caller) that make up this one;
     // eNotApplicable for entities that do not explode.
     virtual Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const;
+    // Appends to points where this entity meets another, in the plan (XY; z
+    // taken from this entity). intType says which operand is taken as
+    // unbounded (only lines extend). eInvalidInput for a null entity;
+    // eNotApplicable for entities of kinds that do not intersect (the base
+    // class, and pairs the stand-in does not handle).
+    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* entity, AcDb::Intersect intType,
+                                            AcGePoint3dArray& points,
+                                            Adesk::GsMarker thisGsMarker = 0,
+                                            Adesk::GsMarker otherGsMarker = 0) const;
 
     // Switches the entity's highlighting on or off. The state outlives the
     // open: it is display state. The stand-in has no sub-entities, so any path
@@ -199,6 +209,49 @@ public:
     AcDbHandle handseed() const;
     AcGePoint3d insbase() const;
     Acad::ErrorStatus setInsbase(const AcGePoint3d& base);
+
+    // The drawing's unit; setInsunits gives eInvalidInput outside 0..24.
+    AcDb::UnitsValue insunits() const;
+    Acad::ErrorStatus setInsunits(AcDb::UnitsValue units);
+
+    // Drawing files. The stand-in reads and writes ASCII DXF (whatever the
+    // file's name ends with); the error text and the findings of the last
+    // read or write are kept for tests and tools (hxhost/DxfFile.h).
+    enum OpenMode {
+        kForReadAndReadShare = 1,
+        kForReadAndWriteNoShare = 2,
+        kForReadAndAllShare = 3,
+        kTryForReadShare = 4
+    };
+    // Replaces the whole contents of this database with the drawing of the
+    // file (AC1015 or later), handles as in the file. Null name
+    // eInvalidInput; a file that does not open eFileNotFound; a file that is
+    // not a DXF drawing of a version read here eInvalidDwgVersion or
+    // eBadDxfSequence; a malformed or truncated one eDxfReadAborted. An object
+    // of this database still open, or a running transaction, gives
+    // eWasOpenForWrite. On failure the database is unchanged. The share mode,
+    // code-page conversion flag and password are accepted and ignored.
+    Acad::ErrorStatus readDwgFile(const ACHAR* fileName, OpenMode mode = kForReadAndReadShare,
+                                  bool allowCPConversion = false,
+                                  const wchar_t* password = nullptr);
+    Acad::ErrorStatus readDwgFile(const ACHAR* fileName, int shareMode,
+                                  bool allowCPConversion = false,
+                                  const wchar_t* password = nullptr);
+    // Writes the database as an AutoCAD 2000 (AC1015) ASCII DXF file,
+    // whatever version is asked for (kDHL_1015 or later; earlier ones give
+    // eInvalidDwgVersion). The file is written beside the target and renamed
+    // over it, so a failed save leaves the old file as it was; with
+    // bBakAndRename the old file is kept as NAME.bak. Null name eInvalidInput;
+    // an object of the database still open eWasOpenForWrite; a file that cannot
+    // be written
+    // eFileAccessErr. The database is not changed.
+    Acad::ErrorStatus saveAs(const ACHAR* fileName, bool bBakAndRename = true,
+                             AcDb::AcDbDwgVersion ver = AcDb::kDHL_CURRENT,
+                             const void* security = nullptr);
+    // A new database (the caller deletes it) holding a copy of every object
+    // of this one, handles included. output is null on failure (an object
+    // still open: eWasOpenForWrite).
+    Acad::ErrorStatus wblock(AcDbDatabase*& output);
 
     AcDbObjectId blockTableId() const;
     AcDbObjectId layerTableId() const;

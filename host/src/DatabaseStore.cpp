@@ -26,6 +26,39 @@ AcDbStub* DatabaseStore::adopt(AcDbObject* obj) {
     return stub;
 }
 
+AcDbStub* DatabaseStore::adoptAt(AcDbObject* obj, const AcDbHandle& handle) {
+    if (handle.isNull() || find(handle) != nullptr)
+        return nullptr;
+    AcDbStub* stub = m_stubs.make();
+    if (stub == nullptr)
+        return nullptr;
+    stub->database = m_db;
+    stub->handle = handle;
+    stub->object.reset(obj);
+    m_byHandle[handle.value()] = stub;
+    if (!(handle < seed))
+        seed = AcDbHandle(handle.value() + 1);
+    return stub;
+}
+
+bool DatabaseStore::rehandle(AcDbStub* stub, const AcDbHandle& handle) {
+    const AcDbStub* holder = find(handle);
+    if (stub == nullptr || handle.isNull() || (holder != nullptr && holder != stub))
+        return false;
+    m_byHandle.erase(stub->handle.value());
+    stub->handle = handle;
+    m_byHandle[handle.value()] = stub;
+    if (!(handle < seed))
+        seed = AcDbHandle(handle.value() + 1);
+    return true;
+}
+
+void DatabaseStore::rebind(AcDbDatabase* db) {
+    m_db = db;
+    for (std::size_t i = 0; i < m_stubs.size(); ++i)
+        m_stubs.at(i).database = db;
+}
+
 AcDbStub* DatabaseStore::find(const AcDbHandle& handle) const {
     auto it = m_byHandle.find(handle.value());
     return it == m_byHandle.end() ? nullptr : it->second;
@@ -38,6 +71,19 @@ std::size_t DatabaseStore::objectCount(bool includeErased) const {
             ++n;
     }
     return n;
+}
+
+} // namespace hxhost
+
+namespace hxhost {
+
+bool DatabaseStore::anyOpen() const {
+    for (std::size_t i = 0; i < m_stubs.size(); ++i) {
+        const AcDbObject* obj = m_stubs.at(i).object.get();
+        if (obj != nullptr && (DbAccess::writer(*obj) || DbAccess::readers(*obj) > 0))
+            return true;
+    }
+    return false;
 }
 
 } // namespace hxhost

@@ -45,6 +45,24 @@ void DbAccess::destroyResident(AcDbStub& stub) {
     stub.object.reset();
 }
 
+AcDbObjectId DbAccess::adoptAt(AcDbDatabase& db, AcDbObject* obj, AcDbObjectId owner,
+                               const AcDbHandle& handle) {
+    AcDbStub* stub = store(db).adoptAt(obj, handle);
+    if (stub == nullptr)
+        return AcDbObjectId();
+    obj->m_stub = stub;
+    obj->m_ownerId = owner;
+    obj->m_newObject = false;
+    return AcDbObjectId(stub);
+}
+
+void DbAccess::swapContents(AcDbDatabase& a, AcDbDatabase& b) {
+    std::swap(a.m_store, b.m_store);
+    std::swap(a.m_store->transactions, b.m_store->transactions);
+    a.m_store->rebind(&a);
+    b.m_store->rebind(&b);
+}
+
 XDataStore& DbAccess::xdata(AcDbObject& obj) {
     if (obj.m_xdata == nullptr)
         obj.m_xdata = std::make_unique<XDataStore>();

@@ -9,6 +9,7 @@
 #include "XDataStore.h"
 #include "acdocman.h"
 #include "dbmain.h"
+#include "dbents.h"
 #include "dbsymtb.h"
 
 #include <string>
@@ -64,6 +65,19 @@ public:
 
     // --- xdata
     static XDataStore& xdata(AcDbObject& obj);
+    // The object's xdata, or null when it has none.
+    static const XDataStore* xdataOf(const AcDbObject& obj) { return obj.m_xdata.get(); }
+    // Adopts obj under owner with a handle of a drawing file, closed and not
+    // new. The null id (obj untouched, still the caller's) when the handle is
+    // null or in use.
+    static AcDbObjectId adoptAt(AcDbDatabase& db, AcDbObject* obj, AcDbObjectId owner,
+                                const AcDbHandle& handle);
+    // Exchanges the whole contents (objects, handles, tables) of two
+    // databases; each keeps its own transaction manager.
+    static void swapContents(AcDbDatabase& a, AcDbDatabase& b);
+
+    // --- block references
+    static AcDbObjectIdArray& attributes(AcDbBlockReference& ref) { return ref.m_attributes; }
 
     // --- documents
     // A new document with a new default database, kept by the manager.

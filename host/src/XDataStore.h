@@ -52,6 +52,7 @@ public:
     // each led by its 1001 item; null when there is nothing to give.
     resbuf* chain(const ACHAR* app) const;
     bool operator==(const XDataStore& o) const { return m_apps == o.m_apps; }
+    const std::vector<XDataApp>& apps() const { return m_apps; }
 
 private:
     std::vector<XDataApp> m_apps;

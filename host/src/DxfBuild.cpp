@@ -1,0 +1,252 @@
+// Making a file's model into database objects.
+#include "DxfBuild.h"
+
+#include "AsciiCase.h"
+#include "DbAccess.h"
+#include "DxfTags.h"
+#include "hxhost/DxfCodec.h"
+#include "acutads.h"
+#include "dbents.h"
+
+#include <algorithm>
+
+namespace hxhost {
+namespace {
+
+std::string ascii(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text)
+        out += static_cast<unsigned>(c) < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+std::string hex(Adesk::UInt64 value) {
+    char buf[20];
+    std::snprintf(buf, sizeof buf, "%llX", static_cast<unsigned long long>(value));
+    return buf;
+}
+
+class Builder {
+public:
+    Builder(DxfModel& model, const std::string& fileName, AcDbDatabase& db)
+        : m_model(model), m_file(fileName), m_db(db), m_store(DbAccess::store(db)) {}
+
+    void run() {
+        m_fresh = std::max<Adesk::UInt64>(m_model.handseed, maxHandle() + 1);
+        placeTables();
+        records(m_model.appids, m_db.regAppTableId(), [] { return new AcDbRegAppTableRecord; });
+        records(m_model.layers, m_db.layerTableId(), [] { return new AcDbLayerTableRecord; });
+        records(m_model.blockRecords, m_db.blockTableId(),
+                [] { return new AcDbBlockTableRecord; });
+        m_store.clayer = findRecord(m_db.layerTableId(),
+                                    m_model.clayer.empty() ? L"0" : m_model.clayer);
+        for (DxfBlock& block : m_model.blocks) {
+            const AcDbObjectId owner = findRecord(m_db.blockTableId(), block.name);
+            if (owner.isNull())
+                fail(block.line, "expected a BLOCK_RECORD for block '" + ascii(block.name) +
+                                     "', found none");
+            for (DxfEntityRecord& rec : block.entities)
+                entity(rec, owner);
+        }
+        const AcDbObjectId model = space(L"*Model_Space");
+        const AcDbObjectId paper = space(L"*Paper_Space");
+        for (DxfEntityRecord& rec : m_model.entities)
+            entity(rec, rec.paperSpace && !paper.isNull() ? paper : model);
+        m_store.fileHandles = m_model.fileHandles;
+        m_store.insbase = m_model.insbase;
+        m_store.insunits = m_model.insunits;
+        if (m_store.seed < AcDbHandle(m_fresh))
+            m_store.seed = AcDbHandle(m_fresh);
+    }
+
+private:
+    [[noreturn]] void fail(int line, const std::string& message) const {
+        throw DxfError(m_file + ":" + std::to_string(line) + ": " + message);
+    }
+    void finding(int line, const std::string& message) {
+        m_model.findings.push_back(m_file + ":" + std::to_string(line) + ": " + message);
+    }
+
+    Adesk::UInt64 maxHandle() const {
+        Adesk::UInt64 top = 0;
+        for (const auto& [role, h] : m_model.fileHandles)
+            top = std::max(top, h);
+        for (const auto& [name, h] : m_model.tableHandles)
+            top = std::max(top, h);
+        for (const auto* list : {&m_model.appids, &m_model.layers, &m_model.blockRecords}) {
+            for (const DxfTableRecord& rec : *list)
+                top = std::max(top, rec.handle);
+        }
+        auto entities = [&top](const std::vector<DxfEntityRecord>& recs, auto& self) -> void {
+            for (const DxfEntityRecord& rec : recs) {
+                top = std::max({top, rec.handle, rec.seqendHandle});
+                self(rec.attributes, self);
+            }
+        };
+        entities(m_model.entities, entities);
+        for (const DxfBlock& block : m_model.blocks)
+            entities(block.entities, entities);
+        return top;
+    }
+
+    // The three tables take the file's handles (fresh ones when it has none).
+    void placeTables() {
+        const std::pair<const char*, AcDbObjectId> tables[] = {
+            {"BLOCK_RECORD", m_db.blockTableId()},
+            {"LAYER", m_db.layerTableId()},
+            {"APPID", m_db.regAppTableId()}};
+        for (const auto& [name, id] : tables)
+            m_store.rehandle(id.stub(), AcDbHandle(m_fresh++));
+        for (const auto& [name, id] : tables) {
+            auto it = m_model.tableHandles.find(name);
+            if (it != m_model.tableHandles.end() &&
+                !m_store.rehandle(id.stub(), AcDbHandle(it->second)))
+                fail(0, "expected a unique handle for the " + std::string(name) +
+                            " table, found handle " + hex(it->second) + " used twice");
+        }
+    }
+
+    AcDbObjectId adopt(AcDbObject* obj, AcDbObjectId owner, Adesk::UInt64 handle, int line) {
+        const Adesk::UInt64 h = handle != 0 ? handle : m_fresh++;
+        const AcDbObjectId id = DbAccess::adoptAt(m_db, obj, owner, AcDbHandle(h));
+        if (id.isNull()) {
+            delete obj;
+            fail(line, "expected a unique handle, found handle " + hex(h) + " used twice");
+        }
+        return id;
+    }
+
+    template <class Make>
+    void records(std::vector<DxfTableRecord>& recs, AcDbObjectId tableId, Make make) {
+        auto* table = AcDbSymbolTable::cast(DbAccess::objectOf(tableId));
+        for (DxfTableRecord& rec : recs) {
+            if (!findRecord(tableId, rec.name).isNull())
+                fail(rec.line, "expected a unique record name, found '" + ascii(rec.name) +
+                                   "' twice");
+            AcDbSymbolTableRecord* obj = make();
+            DbAccess::setName(*obj, rec.name);
+            if (auto* layer = AcDbLayerTableRecord::cast(obj)) {
+                layer->setIsLocked((rec.flags & 4) != 0);
+                layer->setColorIndex(static_cast<Adesk::UInt16>(std::abs(rec.color)));
+            }
+            if (!rec.xdata.empty())
+                DbAccess::xdata(*obj).apply(rec.xdata);
+            DbAccess::records(*table).append(adopt(obj, tableId, rec.handle, rec.line));
+        }
+    }
+
+    AcDbObjectId findRecord(AcDbObjectId tableId, const std::wstring& name) const {
+        const auto* table = AcDbSymbolTable::cast(DbAccess::objectOf(tableId));
+        const AcDbObjectIdArray& ids = DbAccess::records(*table);
+        for (int i = 0; i < ids.length(); ++i) {
+            const auto* rec = AcDbSymbolTableRecord::cast(DbAccess::objectOf(ids[i]));
+            if (detail::sameNameNoCase(DbAccess::name(*rec).c_str(), name.c_str()))
+                return ids[i];
+        }
+        return AcDbObjectId();
+    }
+
+    AcDbObjectId space(const wchar_t* name) {
+        AcDbObjectId id = findRecord(m_db.blockTableId(), name);
+        if (id.isNull() && std::wstring(name) == L"*Model_Space") {
+            DxfTableRecord rec;
+            rec.name = name;
+            std::vector<DxfTableRecord> one{rec};
+            records(one, m_db.blockTableId(), [] { return new AcDbBlockTableRecord; });
+            id = findRecord(m_db.blockTableId(), name);
+        }
+        return id;
+    }
+
+    AcDbObjectId layer(const std::wstring& name, int line) {
+        AcDbObjectId id = findRecord(m_db.layerTableId(), name);
+        if (!id.isNull())
+            return id;
+        finding(line, "layer '" + ascii(name) + "' missing from the LAYER table: added");
+        DxfTableRecord rec;
+        rec.name = name;
+        std::vector<DxfTableRecord> one{rec};
+        records(one, m_db.layerTableId(), [] { return new AcDbLayerTableRecord; });
+        return findRecord(m_db.layerTableId(), name);
+    }
+
+    // The custom entity a codec makes of rec, or null (rec kept standard).
+    AcDbEntity* custom(DxfEntityRecord& rec, std::vector<XDataApp>& others) {
+        for (std::size_t i = 0; i < rec.xdata.size(); ++i) {
+            const DxfCustomCodec* codec = findDxfCodecByApp(rec.xdata[i].name.c_str());
+            if (codec == nullptr)
+                continue;
+            XDataStore one;
+            one.apply({rec.xdata[i]});
+            resbuf* chain = one.chain(nullptr);
+            AcDbEntity* made = codec->makeCustom(*rec.entity, chain);
+            acutRelRb(chain);
+            if (made == nullptr) {
+                finding(rec.line, "entity " + hex(rec.handle) + " with xdata of '" +
+                                      ascii(rec.xdata[i].name) +
+                                      "' refused by its codec: kept as a standard entity");
+                return nullptr;
+            }
+            others = rec.xdata;
+            others.erase(others.begin() + static_cast<long>(i));
+            return made;
+        }
+        return nullptr;
+    }
+
+    void entity(DxfEntityRecord& rec, AcDbObjectId owner) {
+        const AcDbObjectId layerId = layer(rec.layer, rec.line);
+        AcDbObjectId blockId;
+        if (AcDbBlockReference::cast(rec.entity.get())) {
+            blockId = findRecord(m_db.blockTableId(), rec.blockName);
+            if (blockId.isNull())
+                fail(rec.line, "expected the block '" + ascii(rec.blockName) +
+                                   "' of the INSERT in the file, found none");
+            static_cast<AcDbBlockReference*>(rec.entity.get())->setBlockTableRecord(blockId);
+        }
+        std::vector<XDataApp> xdata = rec.xdata;
+        AcDbEntity* ent = custom(rec, xdata);
+        if (ent != nullptr)
+            ent->setColorIndex(rec.entity->colorIndex());
+        else
+            ent = rec.entity.release();
+        DbAccess::setLayer(*ent, layerId, rec.layer);
+        if (!xdata.empty())
+            DbAccess::xdata(*ent).apply(xdata);
+        const AcDbObjectId id = adopt(ent, owner, rec.handle, rec.line);
+        rec.entity.reset();
+        auto* block = AcDbBlockTableRecord::cast(DbAccess::objectOf(owner));
+        if (block != nullptr)
+            DbAccess::entities(*block).append(id);
+        attributes(rec, id);
+    }
+
+    void attributes(DxfEntityRecord& rec, AcDbObjectId refId) {
+        auto* ref = AcDbBlockReference::cast(DbAccess::objectOf(refId));
+        for (DxfEntityRecord& att : rec.attributes) {
+            if (ref == nullptr)
+                break;
+            DbAccess::setLayer(*att.entity, layer(att.layer, att.line), att.layer);
+            if (!att.xdata.empty())
+                DbAccess::xdata(*att.entity).apply(att.xdata);
+            const AcDbObjectId id = adopt(att.entity.release(), refId, att.handle, att.line);
+            DbAccess::attributes(*ref).append(id);
+        }
+        if (rec.seqendHandle != 0)
+            m_model.fileHandles["SEQEND:" + hex(refId.handle().value())] = rec.seqendHandle;
+    }
+
+    DxfModel& m_model;
+    const std::string& m_file;
+    AcDbDatabase& m_db;
+    DatabaseStore& m_store;
+    Adesk::UInt64 m_fresh = 1;
+};
+
+} // namespace
+
+void buildDatabase(DxfModel& model, const std::string& fileName, AcDbDatabase& db) {
+    Builder(model, fileName, db).run();
+}
+
+} // namespace hxhost

@@ -1,0 +1,37 @@
+// Host-internal: the bodies of the standard entities in DXF (LINE, CIRCLE,
+// TEXT, ATTRIB, ATTDEF, MTEXT, INSERT, LWPOLYLINE) and xdata, both ways. The
+// common part of an entity (handle, owner, layer, colour) and the file's
+// structure are the writer's and reader's (DxfWriter.cpp, DxfReader.cpp).
+#pragma once
+
+#include "DxfTags.h"
+#include "DxfText.h"
+#include "XDataStore.h"
+#include "dbmain.h"
+
+#include <memory>
+#include <vector>
+
+namespace hxhost {
+
+// The DXF name of an entity kind written here, or null for other classes.
+const char* dxfEntityName(const AcDbEntity& ent);
+// Writes the entity's own groups (from its first subclass marker on).
+// blockName: an INSERT's block. hasAttributes: an INSERT followed by ATTRIBs.
+void writeEntityBody(const AcDbEntity& ent, const std::wstring& blockName, bool hasAttributes,
+                     DxfTagWriter& out);
+void writeXData(const std::vector<XDataApp>& apps, DxfTagWriter& out);
+
+// A new entity of the named kind from its groups (xdata excluded), or null
+// for kinds not read here. Throws DxfError at a malformed value. blockName
+// receives an INSERT's block.
+std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind,
+                                           const std::vector<DxfTag>& tags,
+                                           const DxfTagReader& reader,
+                                           const DxfTextDecoder& decoder,
+                                           std::wstring& blockName);
+// The xdata of a record's groups (from its first 1001 group on).
+std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader,
+                                const DxfTextDecoder& decoder);
+
+} // namespace hxhost

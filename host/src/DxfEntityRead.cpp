@@ -1,0 +1,253 @@
+// Reading the bodies of the standard entities and xdata from DXF groups.
+#include "DxfEntities.h"
+
+#include "dbents.h"
+#include "dbmtext.h"
+#include "dbpl.h"
+
+#include <cmath>
+
+namespace hxhost {
+namespace {
+
+const double kRadians = std::acos(-1.0) / 180.0;
+
+// The groups of one entity up to its xdata, looked up by code.
+class Fields {
+public:
+    Fields(const std::vector<DxfTag>& tags, const DxfTagReader& reader,
+           const DxfTextDecoder& decoder)
+        : m_reader(reader), m_decoder(decoder) {
+        for (const DxfTag& tag : tags) {
+            if (tag.code == 1001)
+                break;
+            m_tags.push_back(&tag);
+        }
+    }
+    const DxfTag* find(int code) const {
+        for (const DxfTag* tag : m_tags) {
+            if (tag->code == code)
+                return tag;
+        }
+        return nullptr;
+    }
+    double real(int code, double fallback) const {
+        const DxfTag* tag = find(code);
+        return tag ? m_reader.real(*tag) : fallback;
+    }
+    long long integer(int code, long long fallback) const {
+        const DxfTag* tag = find(code);
+        return tag ? m_reader.integer(*tag) : fallback;
+    }
+    std::wstring text(int code) const {
+        const DxfTag* tag = find(code);
+        return tag ? m_decoder.decode(tag->value) : std::wstring();
+    }
+    AcGePoint3d point(int code) const {
+        return AcGePoint3d(real(code, 0), real(code + 10, 0), real(code + 20, 0));
+    }
+    const std::vector<const DxfTag*>& all() const { return m_tags; }
+    const DxfTagReader& reader() const { return m_reader; }
+    const DxfTextDecoder& decoder() const { return m_decoder; }
+
+private:
+    std::vector<const DxfTag*> m_tags;
+    const DxfTagReader& m_reader;
+    const DxfTextDecoder& m_decoder;
+};
+
+void readTextPart(const Fields& f, AcDbText& text) {
+    text.setPosition(f.point(10));
+    text.setHeight(std::fabs(f.real(40, 0)));
+    text.setTextString(f.text(1).c_str());
+    text.setRotation(f.real(50, 0) * kRadians);
+    const long long horz = f.integer(72, 0);
+    text.setHorizontalMode(static_cast<AcDb::TextHorzMode>(horz));
+    text.setAlignmentPoint(f.find(11) ? f.point(11) : f.point(10));
+}
+
+std::unique_ptr<AcDbEntity> readText(const Fields& f) {
+    auto text = std::make_unique<AcDbText>();
+    readTextPart(f, *text);
+    text->setVerticalMode(static_cast<AcDb::TextVertMode>(f.integer(73, 0)));
+    return text;
+}
+
+std::unique_ptr<AcDbEntity> readAttribute(const Fields& f) {
+    auto att = std::make_unique<AcDbAttribute>();
+    readTextPart(f, *att);
+    att->setVerticalMode(static_cast<AcDb::TextVertMode>(f.integer(74, 0)));
+    if (att->setTag(f.text(2).c_str()) != Acad::eOk)
+        f.reader().failAt(f.all().empty() ? 0 : f.all().front()->line - 1,
+                          "expected an attribute tag (group code 2) without blanks");
+    att->setInvisible((f.integer(70, 0) & 1) != 0);
+    return att;
+}
+
+std::unique_ptr<AcDbEntity> readAttributeDefinition(const Fields& f) {
+    auto def = std::make_unique<AcDbAttributeDefinition>();
+    readTextPart(f, *def);
+    def->setVerticalMode(static_cast<AcDb::TextVertMode>(f.integer(74, 0)));
+    if (def->setTag(f.text(2).c_str()) != Acad::eOk)
+        f.reader().failAt(f.all().empty() ? 0 : f.all().front()->line - 1,
+                          "expected an attribute tag (group code 2) without blanks");
+    def->setPrompt(f.text(3).c_str());
+    return def;
+}
+
+std::unique_ptr<AcDbEntity> readMText(const Fields& f) {
+    auto mtext = std::make_unique<AcDbMText>();
+    mtext->setLocation(f.point(10));
+    const double height = f.real(40, 2.5);
+    if (height > 0)
+        mtext->setTextHeight(height);
+    mtext->setWidth(std::fabs(f.real(41, 0)));
+    const long long attach = f.integer(71, 1);
+    if (attach >= 1 && attach <= 9)
+        mtext->setAttachment(static_cast<AcDbMText::AttachmentPoint>(attach));
+    std::string raw;
+    for (const DxfTag* tag : f.all()) {
+        if (tag->code == 3)
+            raw += tag->value;
+    }
+    if (const DxfTag* last = f.find(1))
+        raw += last->value;
+    mtext->setContents(f.decoder().decode(raw).c_str());
+    if (f.find(11))
+        mtext->setRotation(std::atan2(f.real(21, 0), f.real(11, 1)));
+    else
+        mtext->setRotation(f.real(50, 0) * kRadians);
+    return mtext;
+}
+
+std::unique_ptr<AcDbEntity> readPolyline(const Fields& f) {
+    auto pline = std::make_unique<AcDbPolyline>();
+    pline->setClosed((f.integer(70, 0) & 1) != 0);
+    pline->setElevation(f.real(38, 0));
+    pline->setConstantWidth(std::fabs(f.real(43, 0)));
+    const DxfTagReader& r = f.reader();
+    for (const DxfTag* tag : f.all()) {
+        const unsigned n = pline->numVerts();
+        if (tag->code == 10) {
+            pline->addVertexAt(n, AcGePoint2d(r.real(*tag), 0));
+        } else if (n == 0) {
+            continue;
+        } else if (tag->code == 20) {
+            AcGePoint2d pt;
+            pline->getPointAt(n - 1, pt);
+            double bulge = 0;
+            pline->getBulgeAt(n - 1, bulge);
+            pline->removeVertexAt(n - 1);
+            pline->addVertexAt(n - 1, AcGePoint2d(pt.x, r.real(*tag)), bulge);
+        } else if (tag->code == 42) {
+            pline->setBulgeAt(n - 1, r.real(*tag));
+        } else if (tag->code == 40 || tag->code == 41) {
+            AcGePoint2d pt;
+            double bulge = 0;
+            double widths[2] = {-1, -1};
+            pline->getPointAt(n - 1, pt);
+            pline->getBulgeAt(n - 1, bulge);
+            pline->getWidthsAt(n - 1, widths[0], widths[1]);
+            widths[tag->code - 40] = r.real(*tag);
+            pline->removeVertexAt(n - 1);
+            pline->addVertexAt(n - 1, pt, bulge, widths[0], widths[1]);
+        }
+    }
+    const DxfTag* count = f.find(90);
+    if (count != nullptr && r.integer(*count) != pline->numVerts())
+        r.fail(*count, "as many vertices as group code 90 says (" +
+                           std::to_string(pline->numVerts()) + " found)");
+    return pline;
+}
+
+XDataItem readItem(const std::vector<DxfTag>& tags, std::size_t& i, const DxfTagReader& r,
+                   const DxfTextDecoder& decoder) {
+    const DxfTag& tag = tags[i];
+    XDataItem item;
+    item.code = static_cast<short>(tag.code);
+    const int code = tag.code;
+    if (code == 1004) {
+        const std::string& hex = tag.value;
+        if (hex.size() % 2 != 0 || hex.size() > 254 ||
+            hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos)
+            r.fail(tag, "hexadecimal bytes for group code 1004");
+        for (std::size_t k = 0; k < hex.size(); k += 2)
+            item.bytes.push_back(static_cast<char>(std::stoi(hex.substr(k, 2), nullptr, 16)));
+    } else if (code >= 1010 && code <= 1013) {
+        item.values[0] = r.real(tag);
+        for (int axis = 1; axis <= 2; ++axis) {
+            if (i + 1 >= tags.size() || tags[i + 1].code != code + 10 * axis)
+                r.fail(i + 1 < tags.size() ? tags[i + 1] : tag,
+                       "group code " + std::to_string(code + 10 * axis) + " of the point");
+            item.values[axis] = r.real(tags[++i]);
+        }
+    } else if (code >= 1040 && code <= 1042) {
+        item.values[0] = r.real(tag);
+    } else if (code == 1070 || code == 1071) {
+        const long long v = r.integer(tag);
+        const long long limit = code == 1070 ? 32767 : 2147483647LL;
+        if (v > limit || v < -limit - 1)
+            r.fail(tag, "an integer in range for group code " + std::to_string(code));
+        item.integer = static_cast<Adesk::Int32>(v);
+    } else if (code == 1005) {
+        r.handle(tag);
+        item.text = decoder.decode(tag.value);
+    } else if (code == 1000 || code == 1002 || code == 1003) {
+        item.text = decoder.decode(tag.value);
+    } else {
+        r.fail(tag, "an xdata group code (1000 to 1071)");
+    }
+    return item;
+}
+
+} // namespace
+
+std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind,
+                                           const std::vector<DxfTag>& tags,
+                                           const DxfTagReader& reader,
+                                           const DxfTextDecoder& decoder,
+                                           std::wstring& blockName) {
+    const Fields f(tags, reader, decoder);
+    if (kind == "LINE")
+        return std::make_unique<AcDbLine>(f.point(10), f.point(11));
+    if (kind == "CIRCLE") {
+        auto circle = std::make_unique<AcDbCircle>();
+        circle->setCenter(f.point(10));
+        if (circle->setRadius(f.real(40, 1)) != Acad::eOk)
+            reader.fail(*f.find(40), "a radius above zero");
+        return circle;
+    }
+    if (kind == "TEXT")
+        return readText(f);
+    if (kind == "ATTRIB")
+        return readAttribute(f);
+    if (kind == "ATTDEF")
+        return readAttributeDefinition(f);
+    if (kind == "MTEXT")
+        return readMText(f);
+    if (kind == "LWPOLYLINE")
+        return readPolyline(f);
+    if (kind == "INSERT") {
+        blockName = f.text(2);
+        return std::make_unique<AcDbBlockReference>(f.point(10), AcDbObjectId());
+    }
+    return nullptr;
+}
+
+std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader,
+                                const DxfTextDecoder& decoder) {
+    std::vector<XDataApp> apps;
+    std::size_t i = 0;
+    while (i < tags.size() && tags[i].code != 1001)
+        ++i;
+    for (; i < tags.size(); ++i) {
+        if (tags[i].code == 1001) {
+            apps.push_back(XDataApp{decoder.decode(tags[i].value), {}});
+            continue;
+        }
+        apps.back().items.push_back(readItem(tags, i, reader, decoder));
+    }
+    return apps;
+}
+
+} // namespace hxhost

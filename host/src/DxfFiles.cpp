@@ -1,0 +1,182 @@
+// The database's drawing files: readDwgFile, saveAs and wblock over DXF, and
+// the error and findings of the last of them.
+#include "DbAccess.h"
+#include "DxfBuild.h"
+#include "DxfReader.h"
+#include "DxfTags.h"
+#include "DxfWriter.h"
+#include "hxhost/DxfFile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+using hxhost::DbAccess;
+
+namespace hxhost {
+namespace {
+
+std::string& lastError() {
+    static std::string s_error;
+    return s_error;
+}
+
+std::vector<std::string>& findings() {
+    static std::vector<std::string> s_findings;
+    return s_findings;
+}
+
+void startOperation() {
+    lastError().clear();
+    findings().clear();
+}
+
+std::string narrowPath(const ACHAR* name) {
+    std::string out;
+    for (const ACHAR* p = name; *p != 0; ++p) {
+        const auto c = static_cast<unsigned long>(*p);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+bool anyOpenForWrite(const AcDbDatabase& db) {
+    return DbAccess::store(db).anyOpen();
+}
+
+// Reads text (named fileName in messages) into a new database; null with the
+// status in es on failure.
+AcDbDatabase* databaseFromText(const std::string& text, const std::string& fileName,
+                               Acad::ErrorStatus& es) {
+    DxfModel model;
+    auto db = std::make_unique<AcDbDatabase>(false, false);
+    try {
+        readDxf(text, fileName, model);
+        buildDatabase(model, fileName, *db);
+    } catch (const DxfVersionError& e) {
+        lastError() = e.what();
+        es = Acad::eInvalidDwgVersion;
+        return nullptr;
+    } catch (const DxfError& e) {
+        lastError() = e.what();
+        es = Acad::eDxfReadAborted;
+        return nullptr;
+    }
+    findings().insert(findings().end(), model.findings.begin(), model.findings.end());
+    es = Acad::eOk;
+    return db.release();
+}
+
+} // namespace
+
+const std::string& lastFileError() {
+    return lastError();
+}
+
+const std::vector<std::string>& lastFileFindings() {
+    return findings();
+}
+
+} // namespace hxhost
+
+AcDb::UnitsValue AcDbDatabase::insunits() const {
+    return static_cast<AcDb::UnitsValue>(m_store->insunits);
+}
+
+Acad::ErrorStatus AcDbDatabase::setInsunits(AcDb::UnitsValue units) {
+    if (units < AcDb::kUnitsUndefined || units > AcDb::kUnitsMax)
+        return Acad::eInvalidInput;
+    m_store->insunits = units;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, bool,
+                                            const wchar_t*) {
+    hxhost::startOperation();
+    if (fileName == nullptr)
+        return Acad::eInvalidInput;
+    const std::string path = hxhost::narrowPath(fileName);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        hxhost::lastError() = path + ":0: the file does not open";
+        return Acad::eFileNotFound;
+    }
+    if (hxhost::anyOpenForWrite(*this)) {
+        hxhost::lastError() = path + ":0: an object of the database is still open";
+        return Acad::eWasOpenForWrite;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    Acad::ErrorStatus es = Acad::eOk;
+    std::unique_ptr<AcDbDatabase> read(hxhost::databaseFromText(text.str(), path, es));
+    if (read == nullptr)
+        return es;
+    DbAccess::swapContents(*this, *read);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, int shareMode,
+                                            bool allowCPConversion, const wchar_t* password) {
+    return readDwgFile(fileName, static_cast<OpenMode>(shareMode), allowCPConversion, password);
+}
+
+Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName, bool bBakAndRename,
+                                       AcDb::AcDbDwgVersion ver, const void*) {
+    hxhost::startOperation();
+    if (fileName == nullptr)
+        return Acad::eInvalidInput;
+    if (ver < AcDb::kDHL_1015 || ver > AcDb::kDHL_CURRENT)
+        return Acad::eInvalidDwgVersion;
+    if (hxhost::anyOpenForWrite(*this))
+        return Acad::eWasOpenForWrite;
+    const std::string path = hxhost::narrowPath(fileName);
+    const std::string text = hxhost::writeDxf(*this, hxhost::findings());
+    const std::string temp = path + ".hxtmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush()) {
+            std::remove(temp.c_str());
+            hxhost::lastError() = path + ":0: the file cannot be written";
+            return Acad::eFileAccessErr;
+        }
+    }
+    if (bBakAndRename) {
+        const std::size_t dot = path.find_last_of('.');
+        const std::size_t slash = path.find_last_of('/');
+        const bool hasExt = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+        const std::string bak = (hasExt ? path.substr(0, dot) : path) + ".bak";
+        std::rename(path.c_str(), bak.c_str());
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        hxhost::lastError() = path + ":0: the file cannot be replaced";
+        return Acad::eFileAccessErr;
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbDatabase::wblock(AcDbDatabase*& output) {
+    hxhost::startOperation();
+    output = nullptr;
+    if (hxhost::anyOpenForWrite(*this))
+        return Acad::eWasOpenForWrite;
+    const std::string text = hxhost::writeDxf(*this, hxhost::findings());
+    Acad::ErrorStatus es = Acad::eOk;
+    output = hxhost::databaseFromText(text, "(wblock)", es);
+    return es;
+}

@@ -1,0 +1,60 @@
+// Host-internal: a drawing file as read, before it becomes a database. The
+// reader (DxfReader.cpp) fills it from the tags; the builder (DxfBuild.cpp)
+// turns it into the objects of a new database. Keeping the two apart lets a
+// read fail anywhere without touching any database.
+#pragma once
+
+#include "XDataStore.h"
+#include "dbmain.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace hxhost {
+
+struct DxfEntityRecord {
+    std::unique_ptr<AcDbEntity> entity; // not resident; layer kept by name
+    Adesk::UInt64 handle = 0;           // 0: none in the file
+    std::wstring layer;
+    std::wstring blockName; // INSERT: the block shown
+    bool paperSpace = false;
+    std::vector<XDataApp> xdata;
+    int line = 0;
+    std::vector<DxfEntityRecord> attributes; // INSERT: its ATTRIBs
+    Adesk::UInt64 seqendHandle = 0;
+};
+
+struct DxfTableRecord {
+    std::wstring name;
+    Adesk::UInt64 handle = 0;
+    int flags = 0;
+    int color = 7;
+    std::vector<XDataApp> xdata;
+    int line = 0;
+};
+
+struct DxfBlock {
+    std::wstring name;
+    int line = 0;
+    std::vector<DxfEntityRecord> entities;
+};
+
+struct DxfModel {
+    std::string version;
+    Adesk::UInt64 handseed = 0;
+    AcGePoint3d insbase;
+    int insunits = 0;
+    std::wstring clayer;
+    std::map<std::string, Adesk::UInt64> tableHandles; // "APPID", "LAYER", "BLOCK_RECORD"
+    std::vector<DxfTableRecord> appids;
+    std::vector<DxfTableRecord> layers;
+    std::vector<DxfTableRecord> blockRecords;
+    std::vector<DxfBlock> blocks;
+    std::vector<DxfEntityRecord> entities; // the ENTITIES section
+    std::map<std::string, Adesk::UInt64> fileHandles;
+    std::vector<std::string> findings;
+};
+
+} // namespace hxhost

@@ -1,0 +1,15 @@
+// Host-internal: reading the text of a DXF file into a DxfModel (the file's
+// structure and values; no database is touched). Throws DxfError
+// ("FILE:LINE: expected ...") at malformed or truncated input and at versions
+// before AC1015.
+#pragma once
+
+#include "DxfModel.h"
+
+#include <string>
+
+namespace hxhost {
+
+void readDxf(const std::string& text, const std::string& fileName, DxfModel& model);
+
+} // namespace hxhost

@@ -1,0 +1,23 @@
+// Host-internal: the text of DXF values. Files we write are pure ASCII: every
+// character outside it is written as \U+XXXX (UTF-16 units), which every DXF
+// reader decodes. Reading decodes UTF-8 (AC1021 and later) or the file's code
+// page ($DWGCODEPAGE, through iconv), then the \U+XXXX escapes.
+#pragma once
+
+#include <string>
+
+namespace hxhost {
+
+std::string encodeDxfText(const std::wstring& text);
+
+// How the values of a file are to be decoded.
+struct DxfTextDecoder {
+    bool utf8 = false;           // AC1021 and later
+    std::string charset = "CP1252"; // older files: the code page's iconv name
+
+    // The code page of a $DWGCODEPAGE value ("ANSI_936" -> "CP936").
+    void setCodePage(const std::string& dwgCodePage);
+    std::wstring decode(const std::string& value) const;
+};
+
+} // namespace hxhost

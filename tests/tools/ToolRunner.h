@@ -1,0 +1,13 @@
+// Runs the built hxwt tool and captures what it printed and its exit code.
+#pragma once
+
+#include <string>
+
+struct ToolResult {
+    int exitCode = -1;
+    std::string out; // standard output
+    std::string err; // standard error
+};
+
+// Runs `hxwt ARGS` (arguments already quoted for the shell).
+ToolResult runTool(const std::string& args);
