@@ -29,6 +29,7 @@ public:
     bool GetField(const wchar_t* name, CString& value) const;
     int Count() const { return static_cast<int>(m_fields.size()); }
     const std::map<std::wstring, std::wstring>& All() const { return m_fields; }
+    bool operator==(const HxDbFieldGroup& other) const { return m_fields == other.m_fields; }
 
 private:
     std::map<std::wstring, std::wstring> m_fields;
@@ -42,9 +43,19 @@ public:
     HxDbEntity();
     ~HxDbEntity() override;
 
-    // The field store; changing it needs the entity open for write.
+    // The field store; changing it needs the entity open for write (the store
+    // itself cannot check that: callers keep the rule).
     HxDbFieldGroup& Fields();
     const HxDbFieldGroup& Fields() const;
+
+    // Copies / compares the fields besides what AcDbEntity covers.
+    Acad::ErrorStatus copyFrom(const AcRxObject* other) override;
+    bool isEqualTo(const AcRxObject* other) const override;
+
+protected:
+    // eOk when the entity may be changed: open for write, or not yet in a
+    // database; eNotOpenForWrite otherwise.
+    Acad::ErrorStatus CheckWrite() const;
 
 private:
     HxDbFieldGroup m_fields;
@@ -63,6 +74,11 @@ public:
     AcGePoint3d GetLocation() const;
     Acad::ErrorStatus SetElevationText(const wchar_t* text);
     Acad::ErrorStatus SetLocation(const AcGePoint3d& location);
+
+    // The location as a point box.
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    Acad::ErrorStatus copyFrom(const AcRxObject* other) override;
+    bool isEqualTo(const AcRxObject* other) const override;
 
 private:
     AcGePoint3d m_location;

@@ -18,16 +18,33 @@
 #endif
 
 // A pipe of the product: an entity with two ends that connects to others.
+// Holds the two end points; the plan extents are the box of the segment.
 class HXMEPDBOBJECT_API HxDbPipeEntity : public HxDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(HxDbPipeEntity);
     HxDbPipeEntity();
+    HxDbPipeEntity(const AcGePoint3d& start, const AcGePoint3d& end);
     ~HxDbPipeEntity() override;
+
+    AcGePoint3d GetStartPoint() const;
+    AcGePoint3d GetEndPoint() const;
+    // Needs the pipe open for write or not yet in a database (eNotOpenForWrite).
+    Acad::ErrorStatus SetPoints(const AcGePoint3d& start, const AcGePoint3d& end);
 
     // Appends the ids of the entities of class `cls` (or derived from it)
     // connected to this pipe's ends in its drawing: what lies at the start,
-    // then what lies at the end. A null class means every class.
+    // then what lies at the end, each end in drawing order, every id once. A
+    // null class means every class. Appends nothing for a pipe not in a
+    // database. Cost: one pass over the model space of the pipe's drawing.
     void GetConnectEnt(HxDbObjectIdList& out, const AcRxClass* cls) const;
+
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    Acad::ErrorStatus copyFrom(const AcRxObject* other) override;
+    bool isEqualTo(const AcRxObject* other) const override;
+
+private:
+    AcGePoint3d m_start;
+    AcGePoint3d m_end;
 };
 
 // A record of the generic graph: one entity and its direct connections.
@@ -153,5 +170,7 @@ private:
     // Lookup state of the implementation (id -> record), kept in step with
     // the entity list.
     struct Index;
+    // The implementation's helpers (collection, loops, paths, copies).
+    struct Ops;
     Index* m_index;
 };

@@ -13,8 +13,9 @@
 // A water pipe between two points.
 class HXWTDBOBJECT_API HxDbWtPipe : public HxDbPipeEntity {
 public:
-    // The pipe's role, stored on the pipe and saved with the drawing.
-    enum PipeFlag {
+    // The pipe's role, stored on the pipe and saved with the drawing. Any
+    // other value is kept as given (a connection pipe of some other kind).
+    enum PipeFlag : int {
         kNetworkPipe = 1,   // a pipe of the network proper
         kConnectPipe = 2,   // a gulley or inlet connection
         kEquipLinkPipe = 3, // a pipe with an end on equipment
@@ -29,8 +30,6 @@ public:
     // Needs the pipe open for write (eNotOpenForWrite otherwise).
     Acad::ErrorStatus SetPipeFlag(PipeFlag flag);
 
-    AcGePoint3d GetStartPoint() const;
-    AcGePoint3d GetEndPoint() const;
     double GetUpriverHeight() const;
     double GetDownriverHeight() const;
     double GetGradient() const;
@@ -44,25 +43,23 @@ public:
     const wchar_t* GetMaterial() const;
 
     // Setters need the pipe open for write (or not yet in a database).
-    Acad::ErrorStatus SetPoints(const AcGePoint3d& start, const AcGePoint3d& end);
     Acad::ErrorStatus SetHeights(double upriver, double downriver);
     Acad::ErrorStatus SetGradient(double gradient);
     Acad::ErrorStatus SetDiameter(double diameter);
     Acad::ErrorStatus SetPipeDirection(int direction);
     Acad::ErrorStatus SetMaterial(const wchar_t* material);
 
-    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    Acad::ErrorStatus copyFrom(const AcRxObject* other) override;
+    bool isEqualTo(const AcRxObject* other) const override;
 
 private:
-    AcGePoint3d m_start;
-    AcGePoint3d m_end;
     double m_upriverHeight = 0.0;
     double m_downriverHeight = 0.0;
     double m_gradient = 0.0;
     double m_diameter = 0.0;
     int m_direction = 0;
     std::wstring m_material;
-    PipeFlag m_flag = kNetworkPipe;
+    int m_flag = kNetworkPipe;
 };
 
 // A well: a circle of its diameter around its location.
@@ -87,6 +84,8 @@ public:
     Acad::ErrorStatus SetWellDiameter(double diameter);
 
     Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    Acad::ErrorStatus copyFrom(const AcRxObject* other) override;
+    bool isEqualTo(const AcRxObject* other) const override;
 
 private:
     AcGePoint3d m_location;
@@ -117,6 +116,8 @@ public:
     Acad::ErrorStatus SetPoolSize(double length, double width, double deepness);
 
     Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    Acad::ErrorStatus copyFrom(const AcRxObject* other) override;
+    bool isEqualTo(const AcRxObject* other) const override;
 
 private:
     AcGePoint3d m_location;
@@ -141,6 +142,8 @@ public:
     Acad::ErrorStatus SetBox(const AcGePoint3d& minCorner, const AcGePoint3d& maxCorner);
 
     Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    Acad::ErrorStatus copyFrom(const AcRxObject* other) override;
+    bool isEqualTo(const AcRxObject* other) const override;
 
 private:
     std::wstring m_name;

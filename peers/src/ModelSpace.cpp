@@ -1,0 +1,55 @@
+// The model-space walk of the stand-in modules' drawing queries.
+#include "ModelSpace.h"
+
+#include "dbsymtb.h"
+
+#include <memory>
+
+namespace hxpeers {
+
+namespace {
+
+// Opens db's model space for read; null when it does not open.
+AcDbBlockTableRecord* openModelSpace(AcDbDatabase* db) {
+    AcDbBlockTable* table = nullptr;
+    if (db->getBlockTable(table, AcDb::kForRead) != Acad::eOk)
+        return nullptr;
+    AcDbBlockTableRecord* space = nullptr;
+    if (table->getAt(ACDB_MODEL_SPACE, space, AcDb::kForRead) != Acad::eOk)
+        space = nullptr;
+    table->close();
+    return space;
+}
+
+} // namespace
+
+bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
+                             const std::function<void(const AcDbEntity&, int)>& visit) {
+    if (db == nullptr)
+        return false;
+    AcDbBlockTableRecord* space = openModelSpace(db);
+    if (space == nullptr)
+        return false;
+    AcDbBlockTableRecordIterator* raw = nullptr;
+    const Acad::ErrorStatus es = space->newIterator(raw);
+    std::unique_ptr<AcDbBlockTableRecordIterator> it(raw);
+    if (es != Acad::eOk) {
+        space->close();
+        return false;
+    }
+    const AcRxClass* filter = cls ? cls : AcDbEntity::desc();
+    int position = 0;
+    for (; !it->done(); it->step(), ++position) {
+        AcDbObjectId id;
+        AcDbObject* obj = nullptr;
+        if (it->getEntityId(id) != Acad::eOk ||
+            acdbOpenObject(obj, id, AcDb::kForRead, false, filter) != Acad::eOk)
+            continue;
+        visit(*static_cast<const AcDbEntity*>(obj), position);
+        obj->close();
+    }
+    space->close();
+    return true;
+}
+
+} // namespace hxpeers

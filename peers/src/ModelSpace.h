@@ -1,0 +1,20 @@
+// Walks over the entities of a drawing's model space, for the stand-in
+// modules' drawing queries. Internal to the stand-in modules.
+#pragma once
+
+#include "dbmain.h"
+
+#include <functional>
+
+namespace hxpeers {
+
+// Calls visit(entity, position) for every entity of db's model space that
+// opens for read with class filter cls (null: any entity), in drawing order;
+// position counts every entity of the model space, opened or not. Each entity
+// is closed after its visit. Entities that do not open (erased, open for
+// write elsewhere, of another class) are passed over. False when db is null
+// or its model space does not open.
+bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
+                             const std::function<void(const AcDbEntity&, int)>& visit);
+
+} // namespace hxpeers

@@ -1,0 +1,139 @@
+// The model-space network index (see NetworkIndex.h).
+#include "NetworkIndex.h"
+
+#include "ModelSpace.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace hxpeers {
+
+namespace {
+
+void sortUnique(std::vector<int>& v) {
+    std::sort(v.begin(), v.end());
+    v.erase(std::unique(v.begin(), v.end()), v.end());
+}
+
+bool finiteBox(const NetEntity& e) {
+    return std::isfinite(e.a.x) && std::isfinite(e.a.y) && std::isfinite(e.b.x) &&
+           std::isfinite(e.b.y);
+}
+
+// The box grid's cell size: the largest plan dimension of any box, so that a
+// box touches at most three cells per axis.
+double boxCellSize(const std::vector<NetEntity>& ents) {
+    double size = 1000.0 * HxGeTolerance();
+    for (const NetEntity& e : ents) {
+        if (e.kind == NetKind::Box && finiteBox(e))
+            size = std::max({size, e.b.x - e.a.x, e.b.y - e.a.y});
+    }
+    return size;
+}
+
+} // namespace
+
+NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(2.0 * HxGeTolerance()), m_boxes(1.0) {
+    forEachModelSpaceEntity(db, HxDbEntity::desc(), [this](const AcDbEntity& ent, int) {
+        const NetEntity net = describe(static_cast<const HxDbEntity&>(ent));
+        if (net.kind != NetKind::Other)
+            add(net);
+    });
+    buildHashes();
+}
+
+void NetworkIndex::add(const NetEntity& ent) {
+    m_position.emplace(ent.id, static_cast<int>(m_ents.size()));
+    m_ents.push_back(ent);
+}
+
+int NetworkIndex::find(const AcDbObjectId& id) const {
+    auto it = m_position.find(id);
+    return it == m_position.end() ? -1 : it->second;
+}
+
+void NetworkIndex::buildHashes() {
+    m_boxes = CellTable(boxCellSize(m_ents));
+    bool anyBox = false;
+    for (int pos = 0; pos < size(); ++pos) {
+        const NetEntity& e = at(pos);
+        if (e.kind == NetKind::Box && finiteBox(e)) {
+            m_boxes.addBox(e.a.x, e.a.y, e.b.x, e.b.y, pos);
+            anyBox = true;
+            continue;
+        }
+        if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
+            m_points.add(Cell{m_points.cellOf(e.a.x), m_points.cellOf(e.a.y)}, pos);
+        if (e.kind == NetKind::Pipe)
+            m_points.add(Cell{m_points.cellOf(e.b.x), m_points.cellOf(e.b.y)}, pos);
+    }
+    m_points.finish();
+    m_boxes.finish();
+    if (!anyBox)
+        return;
+    // Equipment learns its pipes from the pipes' side: one grid probe per end.
+    const double tol = HxGeTolerance();
+    for (int pos = 0; pos < size(); ++pos) {
+        const NetEntity& pipe = at(pos);
+        if (pipe.kind != NetKind::Pipe)
+            continue;
+        for (const AcGePoint3d& end : {pipe.a, pipe.b}) {
+            m_boxes.forEachIn(end.x - tol, end.y - tol, end.x + tol, end.y + tol, [&](int box) {
+                if (planHolds(at(box).a, at(box).b, end))
+                    m_boxPipes[box].push_back(pos);
+            });
+        }
+    }
+    for (auto& entry : m_boxPipes)
+        sortUnique(entry.second);
+}
+
+void NetworkIndex::atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& out) const {
+    out.clear();
+    const double tol = HxGeTolerance();
+    auto consider = [&](int pos) {
+        if (pos != self && meetsPipeEnd(at(pos), p))
+            out.push_back(pos);
+    };
+    m_points.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, consider);
+    m_boxes.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, consider);
+    sortUnique(out);
+}
+
+void NetworkIndex::pipesAtPoint(int pos, std::vector<int>& out) const {
+    out.clear();
+    const AcGePoint3d& p = at(pos).a;
+    const double tol = HxGeTolerance();
+    m_points.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, [&](int other) {
+        const NetEntity& o = at(other);
+        if (o.kind == NetKind::Pipe && (planMeet(p, o.a) || planMeet(p, o.b)))
+            out.push_back(other);
+    });
+    sortUnique(out);
+}
+
+void NetworkIndex::connections(int pos, std::vector<int>& out) const {
+    out.clear();
+    const NetEntity& e = at(pos);
+    if (e.kind == NetKind::Point) {
+        pipesAtPoint(pos, out);
+        return;
+    }
+    if (e.kind == NetKind::Box) {
+        auto it = m_boxPipes.find(pos);
+        if (it != m_boxPipes.end())
+            out = it->second;
+        return;
+    }
+    if (e.kind != NetKind::Pipe)
+        return;
+    std::vector<int> atEnd;
+    atPipeEnd(e.a, pos, out);
+    atPipeEnd(e.b, pos, atEnd);
+    for (int other : atEnd) {
+        if (std::find(out.begin(), out.end(), other) == out.end())
+            out.push_back(other);
+    }
+}
+
+} // namespace hxpeers

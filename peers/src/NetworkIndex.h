@@ -1,0 +1,56 @@
+// NetworkIndex: the network entities of one drawing's model space, read once
+// and hashed by plan position, answering "what is connected to this entity"
+// in constant time per connection. Internal to the stand-in modules.
+//
+// Built in one pass over the model space (every product entity opened for
+// read once, then closed; nothing stays open). Pipe ends and well/pool
+// locations go into a spatial hash of cells twice the tolerance wide, so a
+// point lookup probes at most four cells; equipment boxes go into a coarser
+// grid whose cells are as large as the largest box. Cost: O(n log n) time and
+// O(n) memory for n model-space entities; no all-pairs comparison. The index
+// is a snapshot: later changes to the drawing are not seen.
+#pragma once
+
+#include "CellTable.h"
+#include "NetEntity.h"
+
+#include <unordered_map>
+#include <vector>
+
+namespace hxpeers {
+
+class NetworkIndex {
+public:
+    // Reads db's model space (nothing when db is null or it does not open).
+    explicit NetworkIndex(AcDbDatabase* db);
+
+    int size() const { return static_cast<int>(m_ents.size()); }
+    // The entity at a position (0 <= pos < size()), positions in drawing order.
+    const NetEntity& at(int pos) const { return m_ents[static_cast<size_t>(pos)]; }
+    // The position of id, or -1 when it is not a product entity of the model
+    // space.
+    int find(const AcDbObjectId& id) const;
+
+    // The positions connected to the entity at pos, in record order: for a
+    // pipe what meets its start, then what meets its end (each end in drawing
+    // order, every position once); for a well, pool or equipment the pipes
+    // with an end on it, in drawing order. Entities of kind Other have none.
+    void connections(int pos, std::vector<int>& out) const;
+
+private:
+    void add(const NetEntity& ent);
+    void buildHashes();
+    // Positions meeting a pipe end at p, the pipe `self` excluded, ascending.
+    void atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& out) const;
+    // Positions of pipes with an end on the well or pool at pos, ascending.
+    void pipesAtPoint(int pos, std::vector<int>& out) const;
+
+    std::vector<NetEntity> m_ents;
+    std::unordered_map<AcDbObjectId, int> m_position;
+    CellTable m_points;
+    CellTable m_boxes;
+    // Equipment position -> pipes with an end in its box, ascending.
+    std::unordered_map<int, std::vector<int>> m_boxPipes;
+};
+
+} // namespace hxpeers
