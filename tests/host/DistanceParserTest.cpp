@@ -1,10 +1,9 @@
 // acdbDisToF in decimal units: what the host's distance parser takes and
-// refuses; and acdbInters.
+// refuses.
 #include "HostTest.h"
 
 #include "acedads.h"
 
-#include <cmath>
 
 namespace {
 
@@ -48,31 +47,4 @@ TEST_F(DistanceParserTest, UnitsAndNullInput) {
     EXPECT_EQ(acdbDisToF(L"4", 4, &v), RTERROR);
     EXPECT_EQ(acdbDisToF(nullptr, 2, &v), RTERROR);
     EXPECT_EQ(acdbDisToF(L"4", 2, nullptr), RTERROR);
-}
-
-TEST_F(DistanceParserTest, IntersOfLinesAndSegments) {
-    struct Case {
-        ads_point a, b, c, d;
-        int teston;
-        int rc;
-        double x, y;
-    };
-    const Case cases[] = {
-        {{0, 0, 0}, {10, 0, 0}, {5, -5, 0}, {5, 5, 0}, 1, RTNORM, 5, 0},
-        {{0, 0, 0}, {1, 0, 0}, {5, -5, 0}, {5, 5, 0}, 1, RTNONE, 0, 0},
-        {{0, 0, 0}, {1, 0, 0}, {5, -5, 0}, {5, 5, 0}, 0, RTNORM, 5, 0},
-        {{0, 0, 0}, {1, 1, 0}, {0, 1, 0}, {1, 2, 0}, 0, RTNONE, 0, 0},
-        {{0, 0, 0}, {10, 0, 0}, {10, 0, 0}, {10, 5, 0}, 1, RTNORM, 10, 0},
-        {{0, 0, 0}, {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, 0, RTNONE, 0, 0},
-    };
-    for (const Case& k : cases) {
-        ads_point r = {0, 0, 0};
-        EXPECT_EQ(acdbInters(k.a, k.b, k.c, k.d, k.teston, r), k.rc);
-        if (k.rc == RTNORM) {
-            EXPECT_NEAR(r[X], k.x, 1e-12);
-            EXPECT_NEAR(r[Y], k.y, 1e-12);
-        }
-    }
-    ads_point r;
-    EXPECT_EQ(acdbInters(nullptr, r, r, r, 0, r), RTERROR);
 }
