@@ -16,3 +16,4 @@
 #include "HxListQuene.h"
 #include "HxBFindTree.h"
 #include "HxDbObjectIdList.h"
+#include "HxWtSelSet.h"

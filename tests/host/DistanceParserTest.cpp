@@ -4,7 +4,6 @@
 
 #include "acedads.h"
 
-
 namespace {
 
 class DistanceParserTest : public HostTest {};
