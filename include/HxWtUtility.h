@@ -17,3 +17,5 @@
 #include "HxBFindTree.h"
 #include "HxDbObjectIdList.h"
 #include "HxWtSelSet.h"
+#include "HxWtPointElevUtility.h"
+#include "HxWtPointElevIndex.h"

@@ -1,0 +1,34 @@
+// HxWtPointElevIndex: HxWtPointElevUtility's queries, made cheap on large
+// sample sets. It takes a snapshot of a utility's samples and builds a
+// spatial index over them once; every answer is the utility's own (the same
+// three samples in the same slots, ties by array order, the same duplicate
+// and origin rules), only found without scanning every sample.
+//
+// Cost: building is O(n log n) time and O(n) memory. A query walks the
+// samples in array order until three distinct ones are held (normally the
+// first three), then visits only samples nearer than the third held one,
+// found through the index in array order: for samples in random order about
+// O(log^2 n). Sets crafted so that nearly every sample displaces the third
+// slot degrade towards the utility's O(n).
+#pragma once
+
+#include "HxWtPointElevUtility.h"
+
+#include <memory>
+
+class HXWTUTILITY_API HxWtPointElevIndex {
+public:
+    // Snapshots the samples of utility (later reloads of it are not seen).
+    explicit HxWtPointElevIndex(const HxWtPointElevUtility& utility);
+    ~HxWtPointElevIndex();
+    HxWtPointElevIndex(const HxWtPointElevIndex&) = delete;
+    HxWtPointElevIndex& operator=(const HxWtPointElevIndex&) = delete;
+
+    // As HxWtPointElevUtility::GetPointElevation.
+    int GetPointElevation(const AcGePoint3d& pt, double& elevation);
+    int SampleCount() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
