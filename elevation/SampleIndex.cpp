@@ -25,76 +25,71 @@ SampleIndex::SampleIndex(const std::vector<AcGePoint3d>& samples) : m_samples(sa
     for (size_t i = 0; i < samples.size(); ++i)
         m_order[i] = static_cast<int>(i);
     if (!samples.empty())
-        build(0, static_cast<int>(samples.size()), 0);
+        build(0, static_cast<int>(samples.size()));
 }
 
-int SampleIndex::build(int begin, int end, int depth) {
+int SampleIndex::build(int begin, int end) {
     const int id = static_cast<int>(m_nodes.size());
     m_nodes.push_back(Node{});
     Node node{};
     node.x0 = node.y0 = HUGE_VAL;
     node.x1 = node.y1 = -HUGE_VAL;
-    node.minIndex = m_order[begin];
-    node.maxIndex = m_order[begin];
     for (int i = begin; i < end; ++i) {
         const AcGePoint3d& p = m_samples[m_order[i]];
         node.x0 = std::min(node.x0, p.x);
         node.y0 = std::min(node.y0, p.y);
         node.x1 = std::max(node.x1, p.x);
         node.y1 = std::max(node.y1, p.y);
-        node.minIndex = std::min(node.minIndex, m_order[i]);
-        node.maxIndex = std::max(node.maxIndex, m_order[i]);
     }
     node.begin = begin;
     node.end = end;
     if (end - begin > kLeafSize) {
-        const bool byX = (node.x1 - node.x0) >= (node.y1 - node.y0) || depth < 0;
+        const bool byX = (node.x1 - node.x0) >= (node.y1 - node.y0);
         const int mid = begin + (end - begin) / 2;
         std::nth_element(m_order.begin() + begin, m_order.begin() + mid, m_order.begin() + end,
                          [&](int a, int b) {
                              const AcGePoint3d &pa = m_samples[a], &pb = m_samples[b];
                              return byX ? pa.x < pb.x : pa.y < pb.y;
                          });
-        node.left = build(begin, mid, depth + 1);
-        node.right = build(mid, end, depth + 1);
-    } else {
-        std::sort(m_order.begin() + begin, m_order.begin() + end);
+        node.left = build(begin, mid);
+        node.right = build(mid, end);
     }
     m_nodes[id] = node;
     return id;
 }
 
-int SampleIndex::nextWithin(const AcGePoint3d& q, double radius, int after) const {
-    int best = -1;
-    if (!m_nodes.empty())
-        search(0, q, radius, after, best);
-    return best;
+std::vector<SampleIndex::Near> SampleIndex::nearest(const AcGePoint3d& q, int k) const {
+    std::vector<Near> heap; // max-heap of the best so far
+    if (!m_nodes.empty() && k > 0)
+        search(0, q, static_cast<size_t>(k), heap);
+    std::sort_heap(heap.begin(), heap.end());
+    return heap;
 }
 
-void SampleIndex::search(int id, const AcGePoint3d& q, double radius, int after, int& best) const {
+void SampleIndex::search(int id, const AcGePoint3d& q, size_t k, std::vector<Near>& heap) const {
     const Node& node = m_nodes[id];
-    if (node.maxIndex <= after || (best >= 0 && node.minIndex >= best))
-        return;
-    if (boxDistance(q, node.x0, node.y0, node.x1, node.y1) >= radius)
+    if (heap.size() == k && boxDistance(q, node.x0, node.y0, node.x1, node.y1) > heap.front().d)
         return;
     if (node.left < 0) {
         for (int i = node.begin; i < node.end; ++i) {
-            const int s = m_order[i];
-            if (s <= after || (best >= 0 && s >= best))
-                continue;
-            if (planDistance(q, m_samples[s]) < radius) {
-                best = s;
-                return; // ascending within the leaf: the first hit is the smallest
+            const Near cand{planDistance(q, m_samples[m_order[i]]), m_order[i]};
+            if (heap.size() < k) {
+                heap.push_back(cand);
+                std::push_heap(heap.begin(), heap.end());
+            } else if (cand < heap.front()) {
+                std::pop_heap(heap.begin(), heap.end());
+                heap.back() = cand;
+                std::push_heap(heap.begin(), heap.end());
             }
         }
         return;
     }
-    // The child whose indices start lower first, so a small best prunes more.
     const Node& l = m_nodes[node.left];
     const Node& r = m_nodes[node.right];
-    const bool leftFirst = std::max(l.minIndex, after + 1) <= std::max(r.minIndex, after + 1);
-    search(leftFirst ? node.left : node.right, q, radius, after, best);
-    search(leftFirst ? node.right : node.left, q, radius, after, best);
+    const bool leftFirst =
+        boxDistance(q, l.x0, l.y0, l.x1, l.y1) <= boxDistance(q, r.x0, r.y0, r.x1, r.y1);
+    search(leftFirst ? node.left : node.right, q, k, heap);
+    search(leftFirst ? node.right : node.left, q, k, heap);
 }
 
 } // namespace hxwt::elevation

@@ -1,15 +1,14 @@
 // SampleIndex: a k-d tree over the plan positions of a sample array that
-// answers "the first sample after index t (in array order) that lies nearer
-// than r to q". Each node knows its box and the smallest and largest array
-// index below it, so whole subtrees are passed over when they are too far or
-// hold only indices already seen.
+// answers "the k samples nearest to q in plan". Distances are the ones the
+// one-pass scan computes (planDistance), so equal distances stay equal.
 //
-// Owns copies of the positions; built once, O(n log n); a query costs about
-// O(log n) when few samples qualify.
+// Refers to the caller's sample vector, which must outlive it and not change.
+// Built once, O(n log n); a query costs about O(log n + k log k).
 #pragma once
 
 #include "gepnt3d.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace hxwt::elevation {
@@ -18,19 +17,22 @@ class SampleIndex {
 public:
     explicit SampleIndex(const std::vector<AcGePoint3d>& samples);
 
-    // The smallest index i > after with planDistance(q, sample i) < radius
-    // (the same distance the scan computes); -1 when there is none.
-    int nextWithin(const AcGePoint3d& q, double radius, int after) const;
+    struct Near {
+        double d;
+        int index;
+        bool operator<(const Near& o) const { return d < o.d || (d == o.d && index < o.index); }
+    };
+    // The min(k, n) nearest samples, by distance then array index.
+    std::vector<Near> nearest(const AcGePoint3d& q, int k) const;
 
 private:
     struct Node {
         double x0, y0, x1, y1; // box of the subtree
-        int minIndex, maxIndex;
-        int begin, end; // range in m_order (leaves)
+        int begin, end;        // range in m_order (leaves)
         int left = -1, right = -1;
     };
-    int build(int begin, int end, int depth);
-    void search(int node, const AcGePoint3d& q, double radius, int after, int& best) const;
+    int build(int begin, int end);
+    void search(int node, const AcGePoint3d& q, size_t k, std::vector<Near>& heap) const;
 
     const std::vector<AcGePoint3d>& m_samples;
     std::vector<int> m_order; // sample indices, grouped by leaf, ascending in each

@@ -4,12 +4,12 @@
 // three samples in the same slots, ties by array order, the same duplicate
 // and origin rules), only found without scanning every sample.
 //
-// Cost: building is O(n log n) time and O(n) memory. A query walks the
+// Cost: building is O(n log n) time and O(n) memory. A query replays the
 // samples in array order until three distinct ones are held (normally the
-// first three), then visits only samples nearer than the third held one,
-// found through the index in array order: for samples in random order about
-// O(log^2 n). Sets crafted so that nearly every sample displaces the third
-// slot degrade towards the utility's O(n).
+// first three), then the few nearest ones from the index: about O(log n).
+// Sets whose nearest samples are packed closer than 0.0002 apart (so no
+// separating gap is found among them) widen the search and at worst fall
+// back to the utility's O(n) scan.
 #pragma once
 
 #include "HxWtPointElevUtility.h"
