@@ -97,6 +97,13 @@ int HxWtPointElevIndex::SampleCount() const {
     return static_cast<int>(m_impl->samples.size());
 }
 
+bool HxWtPointElevIndex::GetSample(int i, AcGePoint3d& sample) const {
+    if (i < 0 || i >= SampleCount())
+        return false;
+    sample = m_impl->samples[static_cast<size_t>(i)];
+    return true;
+}
+
 int HxWtPointElevIndex::GetPointElevation(const AcGePoint3d& pt, double& elevation) {
     if (m_impl->samples.size() < 3)
         return m_impl->utility.GetPointElevation(pt, elevation);

@@ -27,6 +27,9 @@ public:
     // As HxWtPointElevUtility::GetPointElevation.
     int GetPointElevation(const AcGePoint3d& pt, double& elevation);
     int SampleCount() const;
+    // Sample i of the snapshot, in the utility's order; false (sample left
+    // alone) for an index out of range.
+    bool GetSample(int i, AcGePoint3d& sample) const;
 
 private:
     struct Impl;

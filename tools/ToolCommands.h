@@ -9,6 +9,8 @@ namespace hxwt {
 // hxwt run COMMAND [--module PATH]: loads the module as the host does, runs a
 // command of the command stack by name and prints the command line.
 void addRunCommand(CLI::App& app);
+// hxwt elevation FILE.dxf [X,Y ...] [--grid X0,Y0,X1,Y1,STEP] [--svg FILE] [--json]
+void addElevationCommand(CLI::App& app);
 
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
