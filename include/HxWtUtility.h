@@ -16,6 +16,7 @@
 #include "HxListQuene.h"
 #include "HxBFindTree.h"
 #include "HxDbObjectIdList.h"
+#include "HxDbWtPipeGraph.h"
 #include "HxWtSelSet.h"
 #include "HxWtPointElevUtility.h"
 #include "HxWtPointElevIndex.h"

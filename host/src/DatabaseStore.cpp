@@ -18,6 +18,7 @@ AcDbStub* DatabaseStore::adopt(AcDbObject* obj) {
     AcDbStub* stub = m_stubs.make();
     if (stub == nullptr)
         return nullptr;
+    ++revision;
     stub->database = m_db;
     stub->handle = seed;
     ++seed;
@@ -32,6 +33,7 @@ AcDbStub* DatabaseStore::adoptAt(AcDbObject* obj, const AcDbHandle& handle) {
     AcDbStub* stub = m_stubs.make();
     if (stub == nullptr)
         return nullptr;
+    ++revision;
     stub->database = m_db;
     stub->handle = handle;
     stub->object.reset(obj);

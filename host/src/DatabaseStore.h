@@ -8,6 +8,7 @@
 #include "dbmain.h"
 #include "dbtrans.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,6 +45,9 @@ public:
 
     AcDbDatabase* database() const { return m_db; }
     AcDbHandle seed{1};
+    // Grows whenever an object is added or an object open for write is closed
+    // or put back to read: a cheap test of whether the drawing may have changed.
+    std::uint64_t revision = 0;
     AcDbObjectId blockTable;
     AcDbObjectId layerTable;
     AcDbObjectId regAppTable;

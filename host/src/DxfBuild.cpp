@@ -32,19 +32,19 @@ public:
         : m_model(model), m_file(fileName), m_db(db), m_store(DbAccess::store(db)) {}
 
     void run() {
-        m_fresh = std::max<Adesk::UInt64>(m_model.handseed, maxHandle() + 1);
+        const Adesk::UInt64 top = maxHandle();
+        m_fresh = std::max<Adesk::UInt64>(m_model.handseed, top + 1);
         placeTables();
         records(m_model.appids, m_db.regAppTableId(), [] { return new AcDbRegAppTableRecord; });
         records(m_model.layers, m_db.layerTableId(), [] { return new AcDbLayerTableRecord; });
-        records(m_model.blockRecords, m_db.blockTableId(),
-                [] { return new AcDbBlockTableRecord; });
-        m_store.clayer = findRecord(m_db.layerTableId(),
-                                    m_model.clayer.empty() ? L"0" : m_model.clayer);
+        records(m_model.blockRecords, m_db.blockTableId(), [] { return new AcDbBlockTableRecord; });
+        m_store.clayer =
+            findRecord(m_db.layerTableId(), m_model.clayer.empty() ? L"0" : m_model.clayer);
         for (DxfBlock& block : m_model.blocks) {
             const AcDbObjectId owner = findRecord(m_db.blockTableId(), block.name);
             if (owner.isNull())
-                fail(block.line, "expected a BLOCK_RECORD for block '" + ascii(block.name) +
-                                     "', found none");
+                fail(block.line,
+                     "expected a BLOCK_RECORD for block '" + ascii(block.name) + "', found none");
             for (DxfEntityRecord& rec : block.entities)
                 entity(rec, owner);
         }
@@ -55,8 +55,9 @@ public:
         m_store.fileHandles = m_model.fileHandles;
         m_store.insbase = m_model.insbase;
         m_store.insunits = m_model.insunits;
-        if (m_store.seed < AcDbHandle(m_fresh))
-            m_store.seed = AcDbHandle(m_fresh);
+        // Placing the tables passed through parking handles: set the seed
+        // from what the drawing holds now.
+        m_store.seed = AcDbHandle(m_fresh);
     }
 
 private:
@@ -95,14 +96,15 @@ private:
             {"BLOCK_RECORD", m_db.blockTableId()},
             {"LAYER", m_db.layerTableId()},
             {"APPID", m_db.regAppTableId()}};
+        Adesk::UInt64 parking = ~Adesk::UInt64(0) - 8;
         for (const auto& [name, id] : tables)
-            m_store.rehandle(id.stub(), AcDbHandle(m_fresh++));
+            m_store.rehandle(id.stub(), AcDbHandle(parking++));
         for (const auto& [name, id] : tables) {
             auto it = m_model.tableHandles.find(name);
-            if (it != m_model.tableHandles.end() &&
-                !m_store.rehandle(id.stub(), AcDbHandle(it->second)))
+            const Adesk::UInt64 h = it != m_model.tableHandles.end() ? it->second : m_fresh++;
+            if (!m_store.rehandle(id.stub(), AcDbHandle(h)))
                 fail(0, "expected a unique handle for the " + std::string(name) +
-                            " table, found handle " + hex(it->second) + " used twice");
+                            " table, found handle " + hex(h) + " used twice");
         }
     }
 
@@ -121,8 +123,8 @@ private:
         auto* table = AcDbSymbolTable::cast(DbAccess::objectOf(tableId));
         for (DxfTableRecord& rec : recs) {
             if (!findRecord(tableId, rec.name).isNull())
-                fail(rec.line, "expected a unique record name, found '" + ascii(rec.name) +
-                                   "' twice");
+                fail(rec.line,
+                     "expected a unique record name, found '" + ascii(rec.name) + "' twice");
             AcDbSymbolTableRecord* obj = make();
             DbAccess::setName(*obj, rec.name);
             if (auto* layer = AcDbLayerTableRecord::cast(obj)) {

@@ -25,11 +25,9 @@ void writeXData(const std::vector<XDataApp>& apps, DxfTagWriter& out);
 // A new entity of the named kind from its groups (xdata excluded), or null
 // for kinds not read here. Throws DxfError at a malformed value. blockName
 // receives an INSERT's block.
-std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind,
-                                           const std::vector<DxfTag>& tags,
+std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind, const std::vector<DxfTag>& tags,
                                            const DxfTagReader& reader,
-                                           const DxfTextDecoder& decoder,
-                                           std::wstring& blockName);
+                                           const DxfTextDecoder& decoder, std::wstring& blockName);
 // The xdata of a record's groups (from its first 1001 group on).
 std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader,
                                 const DxfTextDecoder& decoder);

@@ -202,11 +202,9 @@ XDataItem readItem(const std::vector<DxfTag>& tags, std::size_t& i, const DxfTag
 
 } // namespace
 
-std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind,
-                                           const std::vector<DxfTag>& tags,
+std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind, const std::vector<DxfTag>& tags,
                                            const DxfTagReader& reader,
-                                           const DxfTextDecoder& decoder,
-                                           std::wstring& blockName) {
+                                           const DxfTextDecoder& decoder, std::wstring& blockName) {
     const Fields f(tags, reader, decoder);
     if (kind == "LINE")
         return std::make_unique<AcDbLine>(f.point(10), f.point(11));

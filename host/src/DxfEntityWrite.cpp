@@ -104,8 +104,8 @@ void writeMText(const AcDbMText& mtext, DxfTagWriter& out) {
     out.point(11, std::cos(mtext.rotation()), std::sin(mtext.rotation()), 0.0);
 }
 
-void writeInsert(const AcDbBlockReference& ref, const std::wstring& blockName,
-                 bool hasAttributes, DxfTagWriter& out) {
+void writeInsert(const AcDbBlockReference& ref, const std::wstring& blockName, bool hasAttributes,
+                 DxfTagWriter& out) {
     out.tag(100, "AcDbBlockReference");
     if (hasAttributes)
         out.integer(66, 1);

@@ -104,8 +104,7 @@ Acad::ErrorStatus AcDbDatabase::setInsunits(AcDb::UnitsValue units) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, bool,
-                                            const wchar_t*) {
+Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, bool, const wchar_t*) {
     hxhost::startOperation();
     if (fileName == nullptr)
         return Acad::eInvalidInput;

@@ -140,8 +140,10 @@ private:
             m_tags.failAt(head.empty() ? m_tags.peek().line : head.front().line,
                           "expected the table name (group code 2)");
         const DxfTag* handle = find(head, 5);
-        if (handle != nullptr)
+        if (handle != nullptr) {
             m_model.tableHandles[name->value] = m_tags.handle(*handle);
+            m_model.fileHandles["TABLE:" + name->value] = m_tags.handle(*handle);
+        }
         for (;;) {
             const DxfTag tag = m_tags.next();
             if (tag.value == "ENDTAB")
@@ -174,10 +176,9 @@ private:
     }
     // Records of the tables the stand-in does not model: the standard ones
     // keep their handles for writing; others are reported.
-    void otherRecord(const std::string& table, const DxfTableRecord& rec,
-                     const std::string& name) {
-        static const char* const kStandard[] = {"VPORT:*Active", "LTYPE:ByBlock",
-                                                "LTYPE:ByLayer", "LTYPE:Continuous",
+    void otherRecord(const std::string& table, const DxfTableRecord& rec, const std::string& name) {
+        static const char* const kStandard[] = {"VPORT:*Active",  "LTYPE:ByBlock",
+                                                "LTYPE:ByLayer",  "LTYPE:Continuous",
                                                 "STYLE:Standard", "DIMSTYLE:Standard"};
         const std::string role = table + ":" + name;
         for (const char* standard : kStandard) {
@@ -246,8 +247,9 @@ private:
         rec.entity = readEntityBody(kind.value, tags, m_tags, m_decoder, rec.blockName);
         rec.xdata = readXData(tags, m_tags, m_decoder);
         if (rec.entity == nullptr) {
-            finding(kind.line, "entity " + kind.value + " not kept (the stand-in does not hold "
-                                                        "this kind)" +
+            finding(kind.line, "entity " + kind.value +
+                                   " not kept (the stand-in does not hold "
+                                   "this kind)" +
                                    (rec.xdata.empty() ? "" : ", with its xdata"));
             return false;
         }

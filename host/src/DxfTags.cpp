@@ -84,8 +84,8 @@ void DxfTagReader::load() {
     m_tag.code = static_cast<int>(value);
     m_tag.line = m_line;
     if (!readLine(m_tag.value))
-        failAt(m_line + 1, "expected the value of group code " + code +
-                               ", found the end of the file");
+        failAt(m_line + 1,
+               "expected the value of group code " + code + ", found the end of the file");
     m_loaded = true;
 }
 

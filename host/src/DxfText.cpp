@@ -8,10 +8,25 @@
 namespace hxhost {
 namespace {
 
+const char* const kWriteCharset = "CP936";
+
 void escape(std::string& out, unsigned unit) {
     char buf[12];
     std::snprintf(buf, sizeof buf, "\\U+%04X", unit);
     out += buf;
+}
+
+// Appends c in the code page files are written in; false when it has no such
+// character.
+bool appendAnsi(std::string& out, wchar_t c) {
+    std::string bytes;
+    bool replaced = false;
+    if (detail::encodeWide(kWriteCharset, &c, 1, "", true, bytes, replaced) !=
+            detail::CodecStatus::Ok ||
+        replaced || bytes.empty())
+        return false;
+    out += bytes;
+    return true;
 }
 
 int hexDigit(wchar_t c) {
@@ -67,6 +82,8 @@ std::string encodeDxfText(const std::wstring& text) {
         const auto u = static_cast<unsigned long>(c);
         if (u >= 0x20 && u < 0x7F) {
             out += static_cast<char>(u);
+        } else if (u >= 0x80 && u <= 0xFFFF && appendAnsi(out, c)) {
+            continue;
         } else if (u > 0xFFFF) {
             escape(out, static_cast<unsigned>(0xD800 + ((u - 0x10000) >> 10)));
             escape(out, static_cast<unsigned>(0xDC00 + ((u - 0x10000) & 0x3FF)));

@@ -90,7 +90,7 @@ private:
         h.tag(9, "$ACADVER");
         h.tag(1, "AC1015");
         h.tag(9, "$DWGCODEPAGE");
-        h.tag(3, "ANSI_1252");
+        h.tag(3, "ANSI_936");
         h.tag(9, "$INSBASE");
         const AcGePoint3d base = m_db.insbase();
         h.point(10, base.x, base.y, base.z);
@@ -158,8 +158,8 @@ private:
         writeLayers(layers);
         t = handleOf("TABLE:STYLE");
         tableStart("STYLE", t, 1);
-        recordStart("STYLE", handleOf("STYLE:Standard"), t, "AcDbTextStyleTableRecord",
-                    L"Standard", 0);
+        recordStart("STYLE", handleOf("STYLE:Standard"), t, "AcDbTextStyleTableRecord", L"Standard",
+                    0);
         m_out.real(40, 0);
         m_out.real(41, 1);
         m_out.real(50, 0);
@@ -216,8 +216,8 @@ private:
             xdataOf(*app);
         }
         for (const std::wstring& name : missing)
-            recordStart("APPID", handleOf("APPID:" + utf8(name)), t, "AcDbRegAppTableRecord",
-                        name, 0);
+            recordStart("APPID", handleOf("APPID:" + utf8(name)), t, "AcDbRegAppTableRecord", name,
+                        0);
         endTable();
     }
 
@@ -307,17 +307,16 @@ private:
 
     // Writes ent (or, for a custom entity, the standard entity shown) under
     // the identity of source.
-    void writeEntity(const AcDbEntity& source, const AcDbEntity& ent, AcDbHandle owner,
-                     bool paper, const resbuf* codecData) {
+    void writeEntity(const AcDbEntity& source, const AcDbEntity& ent, AcDbHandle owner, bool paper,
+                     const resbuf* codecData) {
         const char* kind = dxfEntityName(ent);
         if (kind == nullptr) {
             writeCustom(source, owner, paper);
             return;
         }
         const auto* ref = AcDbBlockReference::cast(&ent);
-        const auto atts = ref && &ent == &source
-                              ? live<AcDbAttribute>(ref->attributeIds())
-                              : std::vector<AcDbAttribute*>();
+        const auto atts = ref && &ent == &source ? live<AcDbAttribute>(ref->attributeIds())
+                                                 : std::vector<AcDbAttribute*>();
         m_out.tag(0, kind);
         const std::string handle = hex(source.handle().value());
         m_out.tag(5, handle);
@@ -361,8 +360,8 @@ private:
     }
 
     void writeCustom(const AcDbEntity& custom, AcDbHandle owner, bool paper) {
-        const std::string what = "entity " + hex(custom.handle().value()) + " of class " +
-                                  utf8(custom.isA()->name());
+        const std::string what =
+            "entity " + hex(custom.handle().value()) + " of class " + utf8(custom.isA()->name());
         const DxfCustomCodec* codec = findDxfCodec(custom.isA());
         if (codec == nullptr) {
             m_findings.push_back(what + " has no DXF codec: not written");
@@ -371,8 +370,8 @@ private:
         std::unique_ptr<AcDbEntity> shown(codec->makeStandard(custom));
         resbuf* data = codec->makeXData(custom);
         std::vector<XDataApp> parsed;
-        const bool dataOk = data != nullptr && XDataStore::parse(data, parsed) == Acad::eOk &&
-                            parsed.size() == 1;
+        const bool dataOk =
+            data != nullptr && XDataStore::parse(data, parsed) == Acad::eOk && parsed.size() == 1;
         if (shown == nullptr || dxfEntityName(*shown) == nullptr || !dataOk) {
             m_findings.push_back(what + ": its codec gave no standard entity or no data: "
                                         "not written");

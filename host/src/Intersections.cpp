@@ -47,8 +47,7 @@ bool within(double t, bool unbounded) {
 
 // The meeting point of two segments in the plan (z along s); false when
 // parallel or outside a bounded one.
-bool meet(const PlanSegment& s, const PlanSegment& o, bool extendS, bool extendO,
-          AcGePoint3d& at) {
+bool meet(const PlanSegment& s, const PlanSegment& o, bool extendS, bool extendO, AcGePoint3d& at) {
     const double rx = s.to.x - s.from.x;
     const double ry = s.to.y - s.from.y;
     const double qx = o.to.x - o.from.x;

@@ -94,8 +94,8 @@ Acad::ErrorStatus AcDbMText::explode(AcDbVoidPtrArray& entitySet) const {
         }
         const double drop = m_height + kLineSpacing * m_height * line;
         const AcGePoint3d at = m_location + down * drop + along * advance;
-        auto* piece = new AcDbText(at, run.text.c_str(), AcDbObjectId::kNull, run.height,
-                                   m_rotation);
+        auto* piece =
+            new AcDbText(at, run.text.c_str(), AcDbObjectId::kNull, run.height, m_rotation);
         if (!layerId().isNull())
             piece->setLayer(layerId());
         piece->setColorIndex(colorIndex());

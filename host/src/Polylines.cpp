@@ -11,8 +11,7 @@ namespace {
 constexpr int kArcSamples = 64;
 
 // Adds the points of the arc from a to b with the given bulge to box.
-void addArc(AcDbExtents& box, const AcGePoint2d& a, const AcGePoint2d& b, double bulge,
-            double z) {
+void addArc(AcDbExtents& box, const AcGePoint2d& a, const AcGePoint2d& b, double bulge, double z) {
     const AcGeVector2d chord = b - a;
     const double d = chord.length();
     if (d == 0.0)
@@ -40,8 +39,8 @@ AcDbPolyline::AcDbPolyline(unsigned int numVerts) {
     m_vertices.reserve(numVerts);
 }
 
-Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2d& pt,
-                                            double bulge, double startWidth, double endWidth,
+Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2d& pt, double bulge,
+                                            double startWidth, double endWidth,
                                             Adesk::Int32 vertexIdentifier) {
     if (!isWriteEnabled())
         return Acad::eNotOpenForWrite;
@@ -100,8 +99,7 @@ Acad::ErrorStatus AcDbPolyline::getWidthsAt(unsigned int index, double& startWid
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbPolyline::getVertexIdentifierAt(unsigned int index,
-                                                      Adesk::Int32& id) const {
+Acad::ErrorStatus AcDbPolyline::getVertexIdentifierAt(unsigned int index, Adesk::Int32& id) const {
     if (!validIndex(index))
         return Acad::eInvalidIndex;
     id = m_vertices[index].id;

@@ -1,4 +1,4 @@
-// The stub arenas and the registry of live ones.
+// The stub arenas and the registry of their live chunks.
 #include "StubArena.h"
 
 #include <functional>
@@ -8,44 +8,57 @@
 namespace hxhost {
 namespace {
 
-// Live arenas by the address of their first stub.
-std::map<const AcDbStub*, const StubArena*, std::less<>>& registry() {
-    static auto* s_registry = new std::map<const AcDbStub*, const StubArena*, std::less<>>;
+struct ChunkOwner {
+    const StubArena* arena;
+    std::size_t first; // index of the chunk's first stub in its arena
+};
+
+// Live chunks by the address of their first stub.
+std::map<const AcDbStub*, ChunkOwner, std::less<>>& registry() {
+    static auto* s_registry = new std::map<const AcDbStub*, ChunkOwner, std::less<>>;
     return *s_registry;
 }
 
 } // namespace
 
-StubArena::StubArena()
-    : m_stubs(static_cast<AcDbStub*>(::operator new(kCapacity * sizeof(AcDbStub)))) {
-    registry()[m_stubs] = this;
-}
-
 StubArena::~StubArena() {
-    registry().erase(m_stubs);
-    while (m_size > 0)
-        m_stubs[--m_size].~AcDbStub();
-    ::operator delete(m_stubs);
+    while (m_size > 0) {
+        --m_size;
+        at(m_size).~AcDbStub();
+    }
+    for (AcDbStub* chunk : m_chunks) {
+        registry().erase(chunk);
+        ::operator delete(chunk);
+    }
 }
 
 AcDbStub* StubArena::make() {
-    if (m_size == kCapacity)
-        return nullptr;
-    return new (&m_stubs[m_size++]) AcDbStub();
+    if (m_size == m_chunks.size() * kChunk) {
+        auto* chunk =
+            static_cast<AcDbStub*>(::operator new(kChunk * sizeof(AcDbStub), std::nothrow));
+        if (chunk == nullptr)
+            return nullptr;
+        m_chunks.push_back(chunk);
+        registry()[chunk] = ChunkOwner{this, m_size};
+    }
+    AcDbStub* slot = &at(m_size);
+    ++m_size;
+    return new (slot) AcDbStub();
 }
 
 bool StubArena::isLive(const AcDbStub* stub) {
     if (stub == nullptr)
         return false;
-    auto& arenas = registry();
-    auto it = arenas.upper_bound(stub);
-    if (it == arenas.begin())
+    auto& chunks = registry();
+    auto it = chunks.upper_bound(stub);
+    if (it == chunks.begin())
         return false;
     --it;
-    const StubArena& arena = *it->second;
     const auto offset =
-        reinterpret_cast<std::uintptr_t>(stub) - reinterpret_cast<std::uintptr_t>(arena.m_stubs);
-    return offset % sizeof(AcDbStub) == 0 && offset / sizeof(AcDbStub) < arena.m_size;
+        reinterpret_cast<std::uintptr_t>(stub) - reinterpret_cast<std::uintptr_t>(it->first);
+    if (offset % sizeof(AcDbStub) != 0 || offset / sizeof(AcDbStub) >= kChunk)
+        return false;
+    return it->second.first + offset / sizeof(AcDbStub) < it->second.arena->size();
 }
 
 } // namespace hxhost

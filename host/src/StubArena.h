@@ -1,12 +1,11 @@
-// StubArena: the stubs of one database, in one block of address room reserved
-// up front, so that stubs never move and their address order is their creation
-// order (ids of a database order by creation, as the host's do).
+// StubArena: the stubs of one database, made in chunks that never move, so a
+// stub (and the id that names it) stays at one address for the database's
+// life. Within a chunk, address order is creation order.
 //
-// Cost: the block reserves kCapacity stubs of address room per database; the
-// memory is touched only as stubs are made. When the room is used up, make()
-// fails and the database refuses further objects.
+// Cost: one chunk of kChunk stubs (1 MiB) is allocated when the previous one
+// is full; there is no limit on the number of objects.
 //
-// A process-wide registry of live arenas lets ids be checked without touching
+// A process-wide registry of live chunks lets ids be checked without touching
 // freed memory: isLive() tells whether a pointer is a made stub of a live
 // arena.
 #pragma once
@@ -14,29 +13,30 @@
 #include "DbStub.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace hxhost {
 
 class StubArena {
 public:
-    static constexpr std::size_t kCapacity = std::size_t(1) << 19;
+    static constexpr std::size_t kChunk = std::size_t(1) << 15;
 
-    StubArena();
+    StubArena() = default;
     // Destroys every stub (and so every object), newest first.
     ~StubArena();
     StubArena(const StubArena&) = delete;
     StubArena& operator=(const StubArena&) = delete;
 
-    // A new stub after every earlier one; null when the room is used up.
+    // A new stub; null only when memory runs out.
     AcDbStub* make();
     std::size_t size() const { return m_size; }
-    AcDbStub& at(std::size_t i) const { return m_stubs[i]; }
+    AcDbStub& at(std::size_t i) const { return m_chunks[i / kChunk][i % kChunk]; }
 
     // True when stub is a made stub of a live arena.
     static bool isLive(const AcDbStub* stub);
 
 private:
-    AcDbStub* m_stubs = nullptr;
+    std::vector<AcDbStub*> m_chunks;
     std::size_t m_size = 0;
 };
 

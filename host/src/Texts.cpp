@@ -143,9 +143,8 @@ bool AcDbText::isEqualTo(const AcRxObject* other) const {
         return false;
     const auto* that = static_cast<const AcDbText*>(other);
     return m_position == that->m_position && m_alignment == that->m_alignment &&
-           m_text == that->m_text && m_height == that->m_height &&
-           m_rotation == that->m_rotation && m_horz == that->m_horz && m_vert == that->m_vert &&
-           m_style == that->m_style;
+           m_text == that->m_text && m_height == that->m_height && m_rotation == that->m_rotation &&
+           m_horz == that->m_horz && m_vert == that->m_vert && m_style == that->m_style;
 }
 
 AcDbAttributeDefinition::AcDbAttributeDefinition(const AcGePoint3d& position, const ACHAR* text,

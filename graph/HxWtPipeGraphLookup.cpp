@@ -1,0 +1,78 @@
+// The id -> first position index of the graph's lookups (see the header).
+#include "graph/HxWtPipeGraphLookup.h"
+
+#include "HxDbWtPipeGraphVerify.h"
+
+template <class T>
+int HxWtIdPositionIndex<T>::Find(HxPDList<T>& list, AcDbObjectId id, T** found, bool literal) {
+    if (literal)
+        return Scan(list, id, found);
+    if (Stale(list))
+        Rebuild(list);
+    int index = Lookup(id, found);
+    if (index < 0 || (*found)->*m_key == id)
+        return index;
+    // An element changed its id after it was indexed: index afresh.
+    Rebuild(list);
+    return Lookup(id, found);
+}
+
+template <class T> void HxWtIdPositionIndex<T>::Clear() {
+    m_elements.clear();
+    m_first.clear();
+    m_firstPos = nullptr;
+    m_lastPos = nullptr;
+}
+
+template <class T>
+int HxWtIdPositionIndex<T>::Scan(HxPDList<T>& list, AcDbObjectId id, T** found) const {
+    int index = 0;
+    for (T** pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos), ++index) {
+        if (*pos != nullptr && (*pos)->*m_key == id) {
+            *found = *pos;
+            return index;
+        }
+    }
+    *found = nullptr;
+    return -1;
+}
+
+template <class T> bool HxWtIdPositionIndex<T>::Stale(HxPDList<T>& list) const {
+    return list.Count() != static_cast<int>(m_elements.size()) || list.FirstPos() != m_firstPos ||
+           list.LastPos() != m_lastPos;
+}
+
+template <class T> void HxWtIdPositionIndex<T>::Rebuild(HxPDList<T>& list) {
+    Clear();
+    m_elements.reserve(static_cast<size_t>(list.Count()));
+    m_first.reserve(static_cast<size_t>(list.Count()));
+    int index = 0;
+    for (T** pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos), ++index) {
+        m_elements.push_back(*pos);
+        if (*pos != nullptr)
+            m_first.emplace((*pos)->*m_key, index); // keeps the first position of an id
+    }
+    m_firstPos = list.FirstPos();
+    m_lastPos = list.LastPos();
+}
+
+template <class T> int HxWtIdPositionIndex<T>::Lookup(AcDbObjectId id, T** found) const {
+    auto it = m_first.find(id);
+    if (it == m_first.end()) {
+        *found = nullptr;
+        return -1;
+    }
+    *found = m_elements[static_cast<size_t>(it->second)];
+    return it->second;
+}
+
+template class HxWtIdPositionIndex<HxDbWtPipeNode>;
+template class HxWtIdPositionIndex<HxDbWtPipeEdge>;
+
+void HxWtSetPipeGraphLiteralLookup(HxDbWtPipeGraph& graph, bool literal) {
+    HxWtPipeGraphLookup::Of(graph).literal = literal;
+}
+
+bool HxWtIsPipeGraphLiteralLookup(const HxDbWtPipeGraph& graph) {
+    return HxWtPipeGraphLookup::Of(graph).literal;
+}

@@ -1,0 +1,58 @@
+// HxWtPipeGraphLookup: the id -> first position index behind the graph's
+// FindNodeIndex, FindEdgeIndex, FindNode and FindEdge. Module-internal.
+//
+// Each of the two lists (nodes, edges) has a mirror of its element pointers
+// and a hash map from id to the position of the first element carrying it.
+// The mirror is rebuilt from the list, in one walk that leaves the list's
+// cursor alone, whenever the list's count, first or last position differ from
+// what was indexed (the graph only appends or clears); a hit whose element no
+// longer carries the id also rebuilds. Answers equal a scan from the front:
+// the first element with the id wins, null elements are passed over.
+//
+// In literal mode the lookups scan the list instead (used only to check the
+// index against a plain scan, and to time the two).
+//
+// Cost: a lookup is O(1) on average; a rebuild O(n) with n the list's count.
+#pragma once
+
+#include "HxDbWtPipeGraph.h"
+
+#include <unordered_map>
+#include <vector>
+
+template <class T> class HxWtIdPositionIndex {
+public:
+    using Key = AcDbObjectId T::*;
+
+    explicit HxWtIdPositionIndex(Key key) : m_key(key) {}
+
+    // Position of the first element of list with key id, or -1; *found (when
+    // not null) receives the element or null.
+    int Find(HxPDList<T>& list, AcDbObjectId id, T** found, bool literal);
+    // Forgets everything indexed.
+    void Clear();
+
+private:
+    int Scan(HxPDList<T>& list, AcDbObjectId id, T** found) const;
+    bool Stale(HxPDList<T>& list) const;
+    void Rebuild(HxPDList<T>& list);
+    int Lookup(AcDbObjectId id, T** found) const;
+
+    Key m_key;
+    std::vector<T*> m_elements;
+    std::unordered_map<AcDbObjectId, int> m_first;
+    T** m_firstPos = nullptr;
+    T** m_lastPos = nullptr;
+};
+
+class HxWtPipeGraphLookup {
+public:
+    HxWtPipeGraphLookup() : nodes(&HxDbWtPipeNode::entityId), edges(&HxDbWtPipeEdge::pipeId) {}
+
+    HxWtIdPositionIndex<HxDbWtPipeNode> nodes;
+    HxWtIdPositionIndex<HxDbWtPipeEdge> edges;
+    bool literal = false;
+
+    // The index of a graph (for the graph's own operations and the switch).
+    static HxWtPipeGraphLookup& Of(const HxDbWtPipeGraph& graph) { return *graph.m_lookup; }
+};

@@ -1,0 +1,94 @@
+// Helpers shared by the graph's operations (see the header).
+#include "graph/PipeGraphRecords.h"
+
+namespace HxWtPipeGraphRecords {
+
+double UnitFactor() {
+    return HxDbGetDrawUnit(nullptr) != 0 ? 0.001 : 1.0;
+}
+
+HxDbWtPipeEdge* MakeEdge(const HxDbWtPipe* pipe) {
+    auto* edge = new HxDbWtPipeEdge;
+    edge->pipeId = pipe->objectId();
+    edge->upriverHeight = pipe->GetUpriverHeight() / UnitFactor() / 1000.0;
+    edge->downriverHeight = pipe->GetDownriverHeight() / UnitFactor() / 1000.0;
+    edge->gradient = pipe->GetGradient();
+    edge->diameter = static_cast<int>(pipe->GetDiameter() / UnitFactor());
+    const wchar_t* material = pipe->GetMaterial();
+    edge->material = material != nullptr ? material : L"";
+    edge->direction = pipe->GetPipeDirection();
+    edge->length = pipe->GetPipeLength() / UnitFactor();
+    edge->length2d = pipe->GetPipeLength2d() / UnitFactor();
+    return edge;
+}
+
+namespace {
+
+const wchar_t* Text(const wchar_t* text) {
+    return text != nullptr ? text : L"";
+}
+
+HxDbWtPipeNode* MakeWellNode(const HxDbWtWell* well) {
+    auto* node = new HxDbWtPipeNode;
+    node->entityId = well->objectId();
+    node->location = well->GetWellLocation();
+    node->location.z /= UnitFactor();
+    node->prefix = Text(well->GetWellPrefix());
+    node->wellIndex = Text(well->GetWellIndex());
+    node->wellDeepness = well->GetWellDeepness() / UnitFactor();
+    node->wellDiameter = well->GetWellDiameter() / UnitFactor();
+    node->kind = 1;
+    return node;
+}
+
+HxDbWtPipeNode* MakePoolNode(const HxDbWtPool* pool) {
+    auto* node = new HxDbWtPipeNode;
+    node->entityId = pool->objectId();
+    node->location = pool->GetPoolLocation();
+    node->location.z /= UnitFactor();
+    node->prefix = Text(pool->GetPoolName());
+    node->poolLength = pool->GetPoolLength() / UnitFactor();
+    node->poolWidth = pool->GetPoolWidth() / UnitFactor();
+    node->poolDeepness = pool->GetPoolDeepness() / UnitFactor();
+    node->kind = 2;
+    return node;
+}
+
+} // namespace
+
+HxDbWtPipeNode* MakeNode(const HxDbEntity* entity) {
+    if (IsExactly(entity, HxDbWtWell::desc()))
+        return MakeWellNode(static_cast<const HxDbWtWell*>(entity));
+    if (IsExactly(entity, HxDbWtPool::desc()))
+        return MakePoolNode(static_cast<const HxDbWtPool*>(entity));
+    return nullptr;
+}
+
+bool IsNetworkPipe(const HxDbEntity* entity, bool withOutNode) {
+    if (!IsExactly(entity, HxDbWtPipe::desc()))
+        return false;
+    const auto* pipe = static_cast<const HxDbWtPipe*>(entity);
+    if (pipe->GetPipeFlag() != HxDbWtPipe::kNetworkPipe)
+        return false;
+    HxDbObjectIdList wells;
+    pipe->GetConnectEnt(wells, HxDbWtWell::desc());
+    return !withOutNode || wells.Count() >= 2;
+}
+
+bool IsExactly(const HxDbEntity* entity, AcRxClass* cls) {
+    return entity != nullptr && entity->isA() == cls;
+}
+
+bool InsertNew(HxBFindTree<AcDbObjectId>& set, AcDbObjectId id) {
+    HxBTree<AcDbObjectId>* node = nullptr;
+    return set.Insert(id, node);
+}
+
+HxDbObjectIdList ConnectedIds(const HxDbPipeGraphEntBase* record) {
+    HxDbObjectIdList ids;
+    if (record != nullptr)
+        record->GetConnectEnt(ids);
+    return ids;
+}
+
+} // namespace HxWtPipeGraphRecords

@@ -1,0 +1,184 @@
+// The graph model: defaults, lookups (first match wins, index kept in step
+// with the lists), flags, node lock, comparisons, deep copies and reset.
+#include "HostTest.h"
+
+#include "HxDbWtPipeGraph.h"
+#include "HxDbWtPipeGraphVerify.h"
+
+#include <vector>
+
+namespace {
+
+// Ids that only need to compare: lookups never open them.
+AcDbObjectId fakeId(std::uintptr_t n) {
+    return n == 0 ? AcDbObjectId() : AcDbObjectId(reinterpret_cast<AcDbStub*>(n * 16));
+}
+
+void addNode(HxDbWtPipeGraph& g, int n) {
+    auto* node = new HxDbWtPipeNode;
+    node->entityId = fakeId(n);
+    g.nodes.Append(node);
+}
+
+void addEdge(HxDbWtPipeGraph& g, int n) {
+    auto* edge = new HxDbWtPipeEdge;
+    edge->pipeId = fakeId(n);
+    g.edges.Append(edge);
+}
+
+class PipeGraphModel : public HostTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override { HxWtSetPipeGraphLiteralLookup(graph, GetParam()); }
+    HxDbWtPipeGraph graph;
+};
+
+INSTANTIATE_TEST_SUITE_P(Lookup, PipeGraphModel, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Literal" : "Indexed"; });
+
+TEST_P(PipeGraphModel, DefaultGraphFindsNothing) {
+    for (int n : {0, 1, 7}) {
+        EXPECT_EQ(graph.FindNodeIndex(fakeId(n)), -1);
+        EXPECT_EQ(graph.FindEdgeIndex(fakeId(n)), -1);
+        EXPECT_EQ(graph.FindNode(fakeId(n)), nullptr);
+        EXPECT_EQ(graph.FindEdge(fakeId(n)), nullptr);
+        EXPECT_EQ(graph.AddNodeFlag(fakeId(n), 1), 0);
+        EXPECT_EQ(graph.AddPipeFlag(fakeId(n), 1), 0);
+    }
+    EXPECT_FALSE(graph.IsWithOutNode());
+    EXPECT_EQ(graph.graphType, HxDbWtPipeGraph::kGravity);
+    EXPECT_EQ(graph.startEdge, -1);
+    EXPECT_TRUE(graph.rootId.isNull() && graph.pickedId.isNull() && graph.endId.isNull());
+}
+
+TEST_P(PipeGraphModel, FirstMatchWinsInListOrder) {
+    const std::vector<int> ids = {3, 5, 3, 0, 9, 5};
+    for (int n : ids) {
+        addNode(graph, n);
+        addEdge(graph, n);
+    }
+    struct Case {
+        int id;
+        int index;
+    } cases[] = {{3, 0}, {5, 1}, {0, 3}, {9, 4}, {4, -1}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(graph.FindNodeIndex(fakeId(c.id)), c.index) << c.id;
+        EXPECT_EQ(graph.FindEdgeIndex(fakeId(c.id)), c.index) << c.id;
+        EXPECT_EQ(graph.FindNode(fakeId(c.id)), c.index < 0 ? nullptr : graph.nodes.At(c.index));
+        EXPECT_EQ(graph.FindEdge(fakeId(c.id)), c.index < 0 ? nullptr : graph.edges.At(c.index));
+    }
+}
+
+TEST_P(PipeGraphModel, LookupsFollowAppendsAndClears) {
+    addNode(graph, 1);
+    EXPECT_EQ(graph.FindNodeIndex(fakeId(2)), -1);
+    addNode(graph, 2);
+    EXPECT_EQ(graph.FindNodeIndex(fakeId(2)), 1);
+    graph.nodes.RemoveAll(); // a caller clearing the list directly
+    addNode(graph, 2);
+    EXPECT_EQ(graph.FindNodeIndex(fakeId(2)), 0);
+    EXPECT_EQ(graph.FindNodeIndex(fakeId(1)), -1);
+    addNode(graph, 1);
+    EXPECT_EQ(graph.FindNode(fakeId(1)), graph.nodes.At(1));
+}
+
+TEST_P(PipeGraphModel, LookupLeavesTheCursorAlone) {
+    for (int n : {1, 2, 3})
+        addEdge(graph, n);
+    graph.edges.GoTo(1);
+    graph.FindEdgeIndex(fakeId(3));
+    graph.FindEdge(fakeId(4));
+    EXPECT_EQ(graph.edges.CurrentIndex(), 1);
+}
+
+TEST_P(PipeGraphModel, FlagsAccumulateBits) {
+    addNode(graph, 1);
+    addEdge(graph, 1);
+    EXPECT_EQ(graph.AddNodeFlag(fakeId(1), 4), 1);
+    EXPECT_EQ(graph.AddNodeFlag(fakeId(1), 1), 1);
+    EXPECT_EQ(graph.nodes.At(0)->GetData(), 5u);
+    EXPECT_EQ(graph.AddPipeFlag(fakeId(1), 2), 1);
+    EXPECT_EQ(graph.AddPipeFlag(fakeId(1), 2), 1);
+    EXPECT_EQ(graph.edges.At(0)->GetData(), 2u);
+    EXPECT_EQ(graph.AddPipeFlag(fakeId(2), 8), 0);
+}
+
+TEST_F(HostTest, NodeLockComparisonAndCopy) {
+    HxDbWtPipeNode node;
+    EXPECT_EQ(node.IsLocked(), 0);
+    EXPECT_FALSE(node < node);
+    EXPECT_FALSE(node > node);
+    node.Lock();
+    node.AddBit(6);
+    node.outEdges.Append(3);
+    node.prefix = L"YS";
+    HxDbWtPipeNode copy(node);
+    EXPECT_EQ(copy.IsLocked(), 1);
+    EXPECT_EQ(copy.GetData(), 6u);
+    EXPECT_EQ(copy.outEdges.Count(), 1);
+    EXPECT_EQ(copy.prefix, CString(L"YS"));
+    HxDbWtPipeNode moved(std::move(node));
+    EXPECT_EQ(node.outEdges.Count(), 1) << "moving copies";
+    moved.UnLock();
+    EXPECT_EQ(moved.IsLocked(), 0);
+
+    HxDbWtPipeEdge edge;
+    EXPECT_EQ(edge.startNode, -1);
+    EXPECT_EQ(edge.endNode, -1);
+    EXPECT_FALSE(edge < edge || edge > edge);
+}
+
+TEST_F(HostTest, CopiesOfAGraphOwnTheirOwnElements) {
+    auto original = std::make_unique<HxDbWtPipeGraph>();
+    addNode(*original, 1);
+    addEdge(*original, 2);
+    original->nodes.At(0)->inEdges.Append(0);
+    original->startEdge = 0;
+    original->SetWithOutNode(true);
+    HxWtSetPipeGraphLiteralLookup(*original, true);
+
+    HxDbWtPipeGraph copy(*original);
+    HxDbWtPipeGraph assigned;
+    addNode(assigned, 9);
+    assigned = *original;
+    original.reset(); // the copies must not share anything with it
+
+    for (HxDbWtPipeGraph* g : {&copy, &assigned}) {
+        ASSERT_EQ(g->nodes.Count(), 1);
+        ASSERT_EQ(g->edges.Count(), 1);
+        EXPECT_EQ(g->FindNodeIndex(fakeId(1)), 0);
+        EXPECT_EQ(g->FindEdgeIndex(fakeId(2)), 0);
+        EXPECT_EQ(g->FindNodeIndex(fakeId(9)), -1);
+        EXPECT_EQ(g->nodes.At(0)->inEdges.Count(), 1);
+        EXPECT_EQ(g->startEdge, 0);
+        EXPECT_TRUE(g->IsWithOutNode());
+        EXPECT_TRUE(HxWtIsPipeGraphLiteralLookup(*g));
+    }
+    EXPECT_NE(copy.nodes.At(0), assigned.nodes.At(0));
+
+    HxDbWtPipeGraph moved(std::move(copy));
+    EXPECT_EQ(moved.FindEdgeIndex(fakeId(2)), 0);
+    EXPECT_EQ(copy.edges.Count(), 0);
+}
+
+TEST_P(PipeGraphModel, ResetEmptiesButKeepsKindAndSwitch) {
+    addNode(graph, 1);
+    addEdge(graph, 1);
+    graph.pathEdgeOrder.Append(0);
+    graph.pathNodeOrder.Append(0);
+    graph.startEdge = 0;
+    graph.rootId = fakeId(1);
+    graph.SetPipeGraphType(static_cast<HxDbWtPipeGraph::GraphType>(7));
+    graph.SetWithOutNode(true);
+    EXPECT_EQ(graph.FindNodeIndex(fakeId(1)), 0);
+    graph.ResetGraph();
+    EXPECT_EQ(graph.nodes.Count(), 0);
+    EXPECT_EQ(graph.edges.Count(), 0);
+    EXPECT_EQ(graph.pathEdgeOrder.Count() + graph.pathNodeOrder.Count(), 0);
+    EXPECT_EQ(graph.startEdge, -1);
+    EXPECT_EQ(graph.FindNodeIndex(fakeId(1)), -1);
+    EXPECT_EQ(graph.graphType, 7);
+    EXPECT_TRUE(graph.IsWithOutNode());
+    EXPECT_EQ(graph.rootId, fakeId(1));
+}
+
+} // namespace

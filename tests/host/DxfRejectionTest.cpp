@@ -1,0 +1,90 @@
+// Malformed and truncated DXF files: a clear error with file and line, the
+// target database unchanged, the file on disk untouched, never a crash.
+#include "DxfDrawing.h"
+
+#include "hxhost/DxfFile.h"
+
+namespace {
+
+class DxfRejection : public DxfTest {
+protected:
+    // Reads text as a file into a database holding one line; expects failure.
+    void expectRejected(const std::string& text, const std::string& message) {
+        const std::string path = tempFile("bad.dxf");
+        spit(path, text);
+        AcDbDatabase target;
+        hxhost::addToModelSpace(new AcDbLine({0, 0, 0}, {1, 1, 1}), &target);
+        const int before = hxhost::objectCount(&target);
+        const Acad::ErrorStatus es = target.readDwgFile(wide(path).c_str());
+        EXPECT_NE(es, Acad::eOk) << message;
+        EXPECT_EQ(hxhost::objectCount(&target), before);
+        EXPECT_EQ(slurp(path), text);
+        EXPECT_EQ(hxhost::lastFileError().rfind(path + ":", 0), 0u) << hxhost::lastFileError();
+        EXPECT_NE(hxhost::lastFileError().find(message), std::string::npos)
+            << hxhost::lastFileError();
+    }
+};
+
+TEST_F(DxfRejection, MalformedFilesNameTheLineAndWhatWasExpected) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"", ":1: expected a DXF drawing"},
+        {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n  0\nEOF\n",
+         ":7: expected a drawing of AC1015"},
+        {"abc\nSECTION\n", ":1: expected a group code, found 'abc'"},
+        {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n  0\nSECTION\n"
+         "  2\nENTITIES\n  0\nCIRCLE\n  5\n2F\n 10\nx1\n  0\nENDSEC\n  0\nEOF\n",
+         ":19: expected a number for group code 10"},
+        {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n  0\nSECTION\n"
+         "  2\nENTITIES\n  0\nINSERT\n  5\n2F\n  2\nNOPE\n  0\nENDSEC\n  0\nEOF\n",
+         ":15: expected the block 'NOPE'"},
+        {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n  0\nSECTION\n"
+         "  2\nENTITIES\n  0\nLINE\n  5\n2F\n  0\nLINE\n  5\n2F\n  0\nENDSEC\n  0\nEOF\n",
+         "handle 2F used twice"},
+    };
+    for (const auto& c : cases)
+        expectRejected(c.text, c.message);
+}
+
+TEST_F(DxfRejection, EveryTruncationOfAValidFileIsRejectedCleanly) {
+    fillDrawing();
+    const std::string path = tempFile("whole.dxf");
+    ASSERT_EQ(db()->saveAs(wide(path).c_str(), false), Acad::eOk);
+    const std::string whole = slurp(path);
+    // Cut after every few lines (and inside lines): no cut reads as a drawing.
+    for (std::size_t cut = 0; cut + 1 < whole.size(); cut += 37) {
+        const std::string text = whole.substr(0, cut);
+        const std::string part = tempFile("part.dxf");
+        spit(part, text);
+        AcDbDatabase target(false, false);
+        EXPECT_NE(target.readDwgFile(wide(part).c_str()), Acad::eOk) << "cut at " << cut;
+        EXPECT_FALSE(hxhost::lastFileError().empty());
+        EXPECT_EQ(hxhost::objectCount(&target), 3);
+    }
+}
+
+TEST_F(DxfRejection, MissingFileAndBadArguments) {
+    AcDbDatabase target(false, false);
+    EXPECT_EQ(target.readDwgFile(L"/nonexistent/none.dxf"), Acad::eFileNotFound);
+    EXPECT_EQ(target.readDwgFile(nullptr), Acad::eInvalidInput);
+    EXPECT_EQ(target.saveAs(nullptr), Acad::eInvalidInput);
+    EXPECT_EQ(target.saveAs(L"/tmp/x.dxf", false, AcDb::kDHL_Unknown), Acad::eInvalidDwgVersion);
+}
+
+TEST_F(DxfRejection, UnknownEntitiesAreReportedWithTheirLine) {
+    const std::string path = tempFile("arc.dxf");
+    spit(path, "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1018\n  0\nENDSEC\n  0\nSECTION\n"
+               "  2\nENTITIES\n  0\nARC\n  5\n2F\n1001\nAPP\n1000\nv\n  0\nLINE\n  5\n30\n"
+               "  0\nENDSEC\n  0\nEOF\n");
+    AcDbDatabase target(false, false);
+    ASSERT_EQ(target.readDwgFile(wide(path).c_str()), Acad::eOk) << hxhost::lastFileError();
+    ASSERT_EQ(hxhost::lastFileFindings().size(), 2u);
+    EXPECT_NE(hxhost::lastFileFindings()[0].find(":15: entity ARC not kept"), std::string::npos);
+    EXPECT_NE(hxhost::lastFileFindings()[0].find("xdata"), std::string::npos);
+    AcDbObjectId id;
+    EXPECT_EQ(target.getAcDbObjectId(id, false, AcDbHandle(0x30)), Acad::eOk);
+}
+
+} // namespace
