@@ -84,5 +84,3 @@ BENCHMARK(BM_IndexedQueries)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK(BM_IndexBuild)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-BENCHMARK_MAIN();
