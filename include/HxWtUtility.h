@@ -21,3 +21,6 @@
 #include "HxWtXdata.h"
 #include "HxWtEntityUtil.h"
 #include "HxWtPipeCheck.h"
+#include "HxWtSelSet.h"
+#include "HxWtPointElevUtility.h"
+#include "HxWtPointElevIndex.h"

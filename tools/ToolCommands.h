@@ -11,6 +11,8 @@ namespace hxwt {
 void addRunCommand(CLI::App& app);
 // hxwt check FILE.dxf [--plan] [--fix -o OUT.dxf]: overlapping and zero-length pipes.
 void addCheckCommand(CLI::App& app);
+// hxwt elevation FILE.dxf [X,Y ...] [--grid X0,Y0,X1,Y1,STEP] [--svg FILE] [--json]
+void addElevationCommand(CLI::App& app);
 
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();

@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     hxwt::addRunCommand(app);
     hxwt::addCheckCommand(app);
+    hxwt::addElevationCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }

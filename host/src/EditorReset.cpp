@@ -6,6 +6,7 @@ namespace hxhost {
 
 void resetEditor() {
     detail::resetSystemVariables();
+    detail::resetEditorScript();
     clearCommandLine();
     setAnsiCodePage(936);
 }

@@ -1,0 +1,192 @@
+// Interactive acedSSGet driven by the scripted editor: picks, boxes, Escape,
+// keywords, other input and the options of the mode string.
+#include "SelectionFixture.h"
+
+#include <string>
+
+namespace {
+
+using Ids = std::vector<AcDbObjectId>;
+
+AcDbObjectId g_keywordAnswer;
+std::wstring g_seen;
+
+resbuf* keywordGivesEntity(const ACHAR* kw) {
+    g_seen += kw;
+    resbuf* rb = acutNewRb(RTENAME);
+    acdbGetAdsName(rb->resval.rlname, g_keywordAnswer);
+    return rb;
+}
+
+resbuf* otherCancels(const ACHAR* text) {
+    g_seen += text;
+    return acutNewRb(RTCAN);
+}
+
+short errnoValue() {
+    resbuf rb{};
+    acedGetVar(L"ERRNO", &rb);
+    return rb.resval.rint;
+}
+
+} // namespace
+
+TEST_F(SelectionTest, PicksAndBoxesUntilEnter) {
+    drawThree();
+    hxhost::queuePick(b);
+    hxhost::queueCorners({-1, -1, 0}, {2, 2, 0}); // window: a
+    hxhost::queueCorners({2, 2, 0}, {-1, -1, 0}); // crossing: a again, c
+    hxhost::queueEnter();
+    hxhost::queuePick(c); // left for the next request
+    EXPECT_EQ(select(nullptr).ids, (Ids{b, a, c}));
+    EXPECT_EQ(hxhost::pendingInput(), 1);
+    EXPECT_EQ(hxhost::commandLine(), L"\nSelect objects: ");
+}
+
+TEST_F(SelectionTest, EscapeCancelsAndMissSetsErrnoSeven) {
+    drawThree();
+    hxhost::queuePick(a);
+    hxhost::queueEscape();
+    EXPECT_EQ(select(L"").rc, RTCAN);
+    hxhost::queuePickAt({50, 50, 0});
+    hxhost::queueEnter();
+    EXPECT_EQ(select(L"").rc, RTERROR);
+    EXPECT_EQ(errnoValue(), 7);
+    EXPECT_EQ(select(L"").rc, RTERROR); // script used up: as Enter
+}
+
+TEST_F(SelectionTest, OptionsOfTheModeString) {
+    drawThree();
+    hxhost::addLayer(L"LOCKED", true);
+    AcDbEntity* ent = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(ent, a, AcDb::kForWrite), Acad::eOk);
+    ent->setLayer(L"LOCKED");
+    ent->close();
+    struct Row {
+        const ACHAR* mode;
+        void (*script)(AcDbObjectId, AcDbObjectId);
+        int rc;
+        int members;
+    };
+    const Row rows[] = {
+        // Single selection stops after the first pick.
+        {L":S", [](AcDbObjectId x, AcDbObjectId y) { hxhost::queuePick(x), hxhost::queuePick(y); },
+         RTNORM, 1},
+        // Duplicates: the same entity twice.
+        {L":D", [](AcDbObjectId x, AcDbObjectId) { hxhost::queuePick(x), hxhost::queuePick(x); },
+         RTNORM, 2},
+        {L"", [](AcDbObjectId x, AcDbObjectId) { hxhost::queuePick(x), hxhost::queuePick(x); },
+         RTNORM, 1},
+        // Everything under the point: a and c overlap at the origin.
+        {L":E",
+         [](AcDbObjectId, AcDbObjectId) {
+             hxhost::queuePickAt({0, 0, 0});
+         },
+         RTNORM, 2},
+        {L"",
+         [](AcDbObjectId, AcDbObjectId) {
+             hxhost::queuePickAt({0, 0, 0});
+         },
+         RTNORM, 1},
+        // Locked layers refused.
+        {L":L", [](AcDbObjectId x, AcDbObjectId) { hxhost::queuePick(x); }, RTERROR, 0},
+        // Points only: boxes are refused.
+        {L"+.",
+         [](AcDbObjectId, AcDbObjectId) {
+             hxhost::queueCorners({-9, -9, 0}, {9, 9, 0});
+         },
+         RTERROR, 0},
+        // Last by keyword.
+        {L"+L+.:S", [](AcDbObjectId, AcDbObjectId) { hxhost::queueText(L"l"); }, RTNORM, 1},
+        {L"+.:S", [](AcDbObjectId, AcDbObjectId) { hxhost::queueText(L"L"); }, RTERROR, 0},
+        {L":C:P:$", [](AcDbObjectId x, AcDbObjectId) { hxhost::queuePick(x); }, RTNORM, 1},
+    };
+    for (const Row& row : rows) {
+        row.script(a, b);
+        hxhost::queueEnter();
+        const ACHAR* prompts[2] = {L"\nadd: ", L"\nremove: "};
+        const bool prompted = std::wstring(row.mode).find(L":$") != std::wstring::npos;
+        Result r = select(row.mode, prompted ? prompts : nullptr);
+        EXPECT_EQ(r.rc, row.rc) << row.mode;
+        EXPECT_EQ(static_cast<int>(r.ids.size()), row.members) << row.mode;
+        while (hxhost::pendingInput() > 0) // drop what the request left
+            select(L":S");
+    }
+}
+
+TEST_F(SelectionTest, PromptsAndKeywordsAreRecorded) {
+    drawThree();
+    const ACHAR* prompts[2] = {L"\nadd: ", L"\nremove: "};
+    hxhost::queuePick(a);
+    select(L":$:K", prompts, L"Add Remove");
+    const auto log = hxhost::selectionRequests();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].mode, L":$:K");
+    EXPECT_EQ(log[0].addPrompt, L"\nadd: ");
+    EXPECT_EQ(log[0].removePrompt, L"\nremove: ");
+    EXPECT_EQ(log[0].keywords, L"Add Remove");
+    EXPECT_EQ(hxhost::commandLine(), L"\nadd: ");
+}
+
+TEST_F(SelectionTest, KeywordAndOtherCallbacks) {
+    drawThree();
+    g_seen.clear();
+    g_keywordAnswer = c;
+    acedSSSetKwordCallbackPtr(keywordGivesEntity);
+    acedSSSetOtherCallbackPtr(otherCancels);
+    hxhost::queueText(L"add");
+    hxhost::queueEnter();
+    EXPECT_EQ(select(L":K:?", nullptr, L"Add Remove").ids, (Ids{c}));
+    hxhost::queueText(L"what");
+    EXPECT_EQ(select(L":K:?", nullptr, L"Add Remove").rc, RTCAN);
+    hxhost::queueText(L"what");
+    hxhost::queueEnter();
+    EXPECT_EQ(select(L":K", nullptr, L"Add Remove").rc, RTERROR); // no other input taken
+    EXPECT_EQ(g_seen, L"addwhat");
+    HxSSCallback cb = nullptr;
+    acedSSGetKwordCallbackPtr(&cb);
+    EXPECT_EQ(cb, &keywordGivesEntity);
+    hxhost::resetEditor();
+    acedSSGetKwordCallbackPtr(&cb);
+    EXPECT_EQ(cb, nullptr);
+}
+
+TEST_F(SelectionTest, PointGivenWithoutPromptsPicksThereWithoutAsking) {
+    drawThree();
+    const ads_point on = {5.5, 5.5, 0}, off = {40, 40, 0};
+    hxhost::queueEscape();
+    EXPECT_EQ(select(nullptr, on).ids, (Ids{b}));
+    EXPECT_EQ(select(L":D", off).rc, RTERROR);
+    EXPECT_EQ(hxhost::pendingInput(), 1);
+    select(L":S");
+}
+
+TEST_F(SelectionTest, EntSelPicksMissesKeywordsAndCancels) {
+    drawThree();
+    ads_name ent;
+    ads_point pt;
+    hxhost::queuePick(b);
+    EXPECT_EQ(acedEntSel(L"\npick: ", ent, pt), RTNORM);
+    AcDbObjectId id;
+    acdbGetObjectId(id, ent);
+    EXPECT_EQ(id, b);
+    EXPECT_DOUBLE_EQ(pt[X], 5.5);
+    hxhost::queuePickAt({30, 30, 0});
+    EXPECT_EQ(acedEntSel(L"", ent, pt), RTERROR);
+    EXPECT_EQ(errnoValue(), 7);
+    hxhost::queueEnter();
+    EXPECT_EQ(acedEntSel(L"", ent, pt), RTERROR);
+    EXPECT_EQ(errnoValue(), 52);
+    acedInitGet(0, L"Undo Exit");
+    hxhost::queueText(L"nope"); // not a keyword: asked again
+    hxhost::queueText(L"exit");
+    EXPECT_EQ(acedEntSel(L"", ent, pt), RTKWORD);
+    ACHAR kw[16];
+    EXPECT_EQ(acedGetInput(kw, 16), RTNORM);
+    EXPECT_EQ(std::wstring(kw), L"exit");
+    hxhost::queueText(L"exit"); // keywords were used up: ignored, then Escape
+    hxhost::queueEscape();
+    EXPECT_EQ(acedEntSel(L"", ent, pt), RTCAN);
+    EXPECT_EQ(acedEntSel(L"", ent, pt), RTCAN);
+    EXPECT_EQ(hxhost::commandLine(), L"\npick: ");
+}
