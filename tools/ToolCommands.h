@@ -9,6 +9,11 @@ namespace hxwt {
 // hxwt run COMMAND [--module PATH]: loads the module as the host does, runs a
 // command of the command stack by name and prints the command line.
 void addRunCommand(CLI::App& app);
+// hxwt info FILE.dxf: entities by kind, layers, blocks, registered
+// applications and custom entities of a drawing.
+void addInfoCommand(CLI::App& app);
+// hxwt copy IN.dxf OUT.dxf: reads a drawing and writes it again.
+void addCopyCommand(CLI::App& app);
 
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
