@@ -47,4 +47,3 @@ BENCHMARK(Literal)->RangeMultiplier(10)->Range(1000, 10000)->Unit(benchmark::kMi
 
 } // namespace
 
-BENCHMARK_MAIN();

@@ -102,21 +102,27 @@ struct HxCmdTable {
 HXAECDBOBJECT_API void HxDefineCommand(const wchar_t* group, const HxCmdTable* rows, int count,
                                        int reserved);
 
-// The drawing's unit: 0 for a drawing in millimetres, non-zero for one in
-// metres. Null means the current drawing.
+// The drawing's unit, kept as the drawing's INSUNITS: 0 for a drawing in
+// millimetres (or any unit but metres), 1 for one in metres. Null means the
+// working drawing; 0 when there is none.
 HXAECDBOBJECT_API unsigned char HxDbGetDrawUnit(AcDbDatabase* db);
-// Sets the drawing's unit (kept with the drawing). Null means the current drawing.
+// Sets the drawing's unit: 0 millimetres, any other value metres. Null means
+// the working drawing; nothing when there is none.
 HXAECDBOBJECT_API void HxDbSetDrawUnit(AcDbDatabase* db, unsigned char unit);
 
 // Drawing queries of the base module.
 class HXAECDBOBJECT_API HxReactors {
 public:
-    // Appends the ids of the model-space entities whose plan extents contain
-    // the point; `id` (normally null) is never reported. Returns the count added.
+    // Appends the ids of the working drawing's model-space entities (any
+    // class) whose plan extents contain the point, edges included within
+    // HxGeTolerance(), in drawing order; `id` (normally null) is never
+    // reported, nor are entities without extents or that do not open for
+    // read. Returns the count added (0 without a working drawing). Cost: one
+    // pass over the model space.
     static int HitEntByExtent2d(const HxGePoint& pt, const AcDbObjectId& id,
                                 HxDynArrayBase<AcDbObjectId>& hits);
 };
 
-// Deletes every entity of the array (the pieces of an exploded entity) and
-// empties it. Null elements are skipped.
+// Deletes every entity of the array (the pieces of an exploded entity, none
+// of them in a database) and empties it. Null elements are skipped.
 HXAECDBOBJECT_API void ReleaseEntSet(AcArray<void*>& ents);

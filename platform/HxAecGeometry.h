@@ -2,8 +2,9 @@
 // and the common zero tolerance.
 //
 // Points and segments compare within the library's tolerance (HxGeTolerance(),
-// a small positive length in drawing units); g_fZero is the zero tolerance the
-// product's modules use for numbers.
+// 1e-6 drawing units, absolute; a distance equal to it still counts as
+// within); g_fZero (1e-6) is the zero tolerance the product's modules use for
+// numbers.
 #pragma once
 
 #include "HxAecBase.h"
@@ -95,6 +96,7 @@ public:
 
     int Count() const;
     void Append(const HxGePoint& point);
+    // The point at index; outside 0 .. Count() - 1 throws std::out_of_range.
     const HxGePoint& At(int index) const;
     void RemoveAll();
 

@@ -3,9 +3,17 @@
 //
 // HxDbPipeGraph collects one connected network into records: one entity record
 // per collected entity (carrying the entity's id and the ids of the entities
-// directly connected to it), equipment records, junction nodes and pipe edges
-// of the raw connectivity, and the paths found between two entities. Every
-// record list owns its records. Copying a graph copies every record.
+// directly connected to it), an equipment record besides for each equipment,
+// and the paths found between two entities. The node and edge lists belong to
+// the shared layout and stay empty here. Every record list owns its records.
+// Copying a graph copies every record.
+//
+// Connections (see also README): in plan, within HxGeTolerance(), a pipe end
+// meets another pipe's end that coincides with it, a well or pool whose
+// location it lies on (z ignored) and equipment whose box holds it. Pipe ends
+// that coincide, with what they meet, form one junction; loops and paths are
+// taken over junctions, so pipes that meet both at a well and end to end do
+// not make a false loop.
 #pragma once
 
 #include "HxAecDbObject.h"
@@ -57,7 +65,9 @@ public:
     AcDbObjectId GetObjectId() const { return m_id; }
     // Appends the ids of the entities directly connected to the record's
     // entity: for a well, pool or equipment the pipes that end at it, in
-    // drawing order; for a pipe what lies at its start, then at its end.
+    // drawing order; for a pipe what lies at its start, then at its end (each
+    // end in drawing order, every id once). Nothing for a record without
+    // connections. `out` is appended to, never cleared.
     void GetConnectEnt(HxDbObjectIdList& out) const;
 
     // The connection list itself, for the graph that fills it.
@@ -120,7 +130,8 @@ class HXMEPDBOBJECT_API HxDbPipeGraphPath {
 public:
     HxDbPipeGraphPath() = default;
     virtual ~HxDbPipeGraphPath();
-    // Appends the ids of the path's pipes in order from its start to its end.
+    // Appends the ids of the path's pipes in order from its start to its end
+    // (`out` is appended to, never cleared).
     void GetPathPipeId(HxDbObjectIdList& out) const;
     HxDbObjectIdList& Pipes() { return m_pipes; }
 
@@ -139,20 +150,36 @@ public:
     HxDbPipeGraph& operator=(const HxDbPipeGraph& other);
     ~HxDbPipeGraph();
 
-    // Fills the record lists with the whole network connected to `id` (added
-    // to what is there). False when `id` does not open as a product entity.
+    // Fills the record lists with the whole network connected to `id` in the
+    // model space of its drawing, breadth-first from `id` (records in that
+    // order, each connection list in GetConnectEnt's order). Entities that
+    // have a record already are not added again. A product entity outside the
+    // network kinds or outside the model space gives one record without
+    // connections. False (nothing added) when `id` is null, erased or does not
+    // open for read as a product entity. Cost: one pass over the model space
+    // (each entity opened once), a spatial hash of the end points and
+    // O(records + connections) after it; no entity stays open.
     bool CreateRelateGraph(AcDbObjectId id);
-    // True when the collected network contains a closed loop of pipes.
+    // True when the collected records contain a closed loop of pipes: two
+    // pipes between the same junctions, a ring through wells, pools,
+    // equipment or bare joints, or a pipe whose two ends share a junction.
+    // False for an empty graph. Cost: O(records + connections).
     bool HasLoop() const;
-    // Fills the path list with the paths between the two entities, the first
-    // a path from `from` to `to` (pipes in order from `from`); leaves it empty
-    // when there is none. Returns the number of paths.
+    // Replaces the path list with the shortest path (fewest pipes, ties by
+    // record order) from `from` to `to` over the current records; a pipe
+    // given as `from` or `to` is the path's first or last pipe. Returns 1, or
+    // 0 with an empty list when either id has no record, from == to, or no
+    // path of at least one pipe joins them. Cost: O(records + connections).
     int FindPipePath(AcDbObjectId from, AcDbObjectId to);
-    // The record of `id`, or null when the entity is not in the collected network.
+    // The record of `id`, or null when the entity is not in the collected
+    // network (null id included). Constant time.
     HxDbPipeGraphEnt* FindPipeGraphEnt(AcDbObjectId id) const;
-    // Removes the record of `id` and its connections; false when there was none.
+    // Removes the record of `id` (and its equipment record), deleting it, and
+    // drops `id` from the connection lists of the entities it was connected
+    // to; the other records keep their order. False when there was none.
+    // Cost: O(log n) plus the walk of the list's cursor to the record.
     bool RemoveEnt(const AcDbObjectId& id);
-    // Empties every record list.
+    // Empties every record list (records deleted) and the lookup state.
     void Reset();
 
     const HxPDList<HxDbPipeGraphEnt>& EntList() const { return m_entList; }

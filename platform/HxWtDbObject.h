@@ -62,7 +62,9 @@ private:
     int m_flag = kNetworkPipe;
 };
 
-// A well: a circle of its diameter around its location.
+// A well: a circle of its diameter around its location (its plan extents).
+// Setters need the well open for write or not yet in a database
+// (eNotOpenForWrite); null texts are taken as empty.
 class HXWTDBOBJECT_API HxDbWtWell : public HxDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(HxDbWtWell);
@@ -81,6 +83,7 @@ public:
     Acad::ErrorStatus SetWellPrefix(const wchar_t* prefix);
     Acad::ErrorStatus SetWellIndex(const wchar_t* index);
     Acad::ErrorStatus SetWellDeepness(double deepness);
+    // A negative (or NaN) diameter gives eInvalidInput.
     Acad::ErrorStatus SetWellDiameter(double diameter);
 
     Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
@@ -96,7 +99,8 @@ private:
 };
 
 // A pool: a rectangle of its length (along x) and width (along y) centred on
-// its location.
+// its location (its plan extents). Setters need the pool open for write or not
+// yet in a database (eNotOpenForWrite); null texts are taken as empty.
 class HXWTDBOBJECT_API HxDbWtPool : public HxDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(HxDbWtPool);
@@ -113,6 +117,7 @@ public:
 
     Acad::ErrorStatus SetPoolLocation(const AcGePoint3d& location);
     Acad::ErrorStatus SetPoolName(const wchar_t* name);
+    // A negative (or NaN) length or width gives eInvalidInput.
     Acad::ErrorStatus SetPoolSize(double length, double width, double deepness);
 
     Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
@@ -127,7 +132,9 @@ private:
     double m_deepness = 0.0;
 };
 
-// Equipment: a box in plan between two corners.
+// Equipment: a box in plan between two corners, kept as its lowest and
+// highest corner whatever order the corners come in. Setters need the
+// equipment open for write or not yet in a database (eNotOpenForWrite).
 class HXWTDBOBJECT_API HxDbWtEquipment : public HxDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(HxDbWtEquipment);

@@ -14,10 +14,16 @@ DatabaseStore::~DatabaseStore() {
         DbAccess::destroyResident(m_stubs.at(i - 1));
 }
 
+std::uint64_t DatabaseStore::nextRevision() {
+    static std::uint64_t s_last = 0;
+    return ++s_last;
+}
+
 AcDbStub* DatabaseStore::adopt(AcDbObject* obj) {
     AcDbStub* stub = m_stubs.make();
     if (stub == nullptr)
         return nullptr;
+    revision = nextRevision();
     stub->database = m_db;
     stub->handle = seed;
     ++seed;
@@ -32,6 +38,7 @@ AcDbStub* DatabaseStore::adoptAt(AcDbObject* obj, const AcDbHandle& handle) {
     AcDbStub* stub = m_stubs.make();
     if (stub == nullptr)
         return nullptr;
+    revision = nextRevision();
     stub->database = m_db;
     stub->handle = handle;
     stub->object.reset(obj);

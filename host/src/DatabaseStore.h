@@ -8,6 +8,7 @@
 #include "dbmain.h"
 #include "dbtrans.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,6 +45,12 @@ public:
 
     AcDbDatabase* database() const { return m_db; }
     AcDbHandle seed{1};
+    // Grows whenever an object is added or an object open for write is closed
+    // or put back to read: a cheap test of whether the drawing may have changed.
+    // Revisions are unique across every database of the process, so a
+    // (database, revision) pair never names two states.
+    std::uint64_t revision = nextRevision();
+    static std::uint64_t nextRevision();
     AcDbObjectId blockTable;
     AcDbObjectId layerTable;
     AcDbObjectId regAppTable;

@@ -112,6 +112,7 @@ Acad::ErrorStatus AcDbObject::downgradeOpen() {
         return Acad::eNotOpenForWrite;
     m_writer = false;
     m_readers = 1;
+    hxhost::noteChange(*this);
     return Acad::eOk;
 }
 

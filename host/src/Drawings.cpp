@@ -115,3 +115,12 @@ AcDbObjectId addLayer(const ACHAR* name, bool locked, AcDbDatabase* db) {
 }
 
 } // namespace hxhost
+
+namespace hxhost {
+
+unsigned long long databaseRevision(const AcDbDatabase* db) {
+    const AcDbDatabase* target = db ? db : acdbHostApplicationServices()->workingDatabase();
+    return target ? DbAccess::store(*target).revision : 0;
+}
+
+} // namespace hxhost

@@ -63,10 +63,16 @@ Acad::ErrorStatus openById(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mod
     return Acad::eOk;
 }
 
+void noteChange(const AcDbObject& obj) {
+    if (AcDbDatabase* db = obj.database())
+        DbAccess::store(*db).revision = DatabaseStore::nextRevision();
+}
+
 bool releaseOpen(AcDbObject& obj) {
-    if (DbAccess::writer(obj))
+    if (DbAccess::writer(obj)) {
         DbAccess::setOpen(obj, 0, false);
-    else if (DbAccess::readers(obj) > 0)
+        noteChange(obj);
+    } else if (DbAccess::readers(obj) > 0)
         DbAccess::setOpen(obj, DbAccess::readers(obj) - 1, false);
     else
         return false;

@@ -18,6 +18,8 @@ Acad::ErrorStatus openById(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mod
 
 // Releases one open of a resident object (the writer, else one reader) and
 // its ledger count; false when it was not open.
+// Marks the object's database as changed (its revision grows).
+void noteChange(const AcDbObject& obj);
 bool releaseOpen(AcDbObject& obj);
 
 } // namespace hxhost

@@ -3,6 +3,7 @@
 
 #include "ModelSpace.h"
 #include "NetEntity.h"
+#include "NetworkIndex.h"
 #include "db.h"
 
 #include <algorithm>
@@ -36,6 +37,22 @@ Acad::ErrorStatus HxDbPipeEntity::SetPoints(const AcGePoint3d& start, const AcGe
 }
 
 void HxDbPipeEntity::GetConnectEnt(HxDbObjectIdList& out, const AcRxClass* cls) const {
+    // A pipe whose geometry may be changing (open for write) is answered by
+    // a scan; otherwise the drawing's cached network index answers.
+    if (database() != nullptr && !isWriteEnabled()) {
+        const auto net = hxpeers::NetworkIndex::current(database());
+        const int pos = net->find(objectId());
+        if (pos >= 0) {
+            std::vector<int> connected;
+            net->connections(pos, connected);
+            for (int p : connected) {
+                const hxpeers::NetEntity& other = net->at(p);
+                if (cls == nullptr || (other.cls != nullptr && other.cls->isDerivedFrom(cls)))
+                    out.Append(other.id);
+            }
+            return;
+        }
+    }
     const AcDbObjectId self = objectId();
     std::vector<AcDbObjectId> atStart, atEnd;
     // One pass over the drawing: each entity is tested against both ends.

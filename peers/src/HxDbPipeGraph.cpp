@@ -169,12 +169,12 @@ bool HxDbPipeGraph::CreateRelateGraph(AcDbObjectId id) {
     const hxpeers::NetEntity lone = hxpeers::describe(*ent);
     AcDbDatabase* db = ent->database();
     ent->close();
-    const hxpeers::NetworkIndex net(db);
-    const int seed = net.find(id);
+    const std::shared_ptr<const hxpeers::NetworkIndex> net = hxpeers::NetworkIndex::current(db);
+    const int seed = net->find(id);
     if (seed < 0)
         Ops::addRecord(*this, lone, HxDbObjectIdList());
     else
-        Ops::collect(*this, net, seed);
+        Ops::collect(*this, *net, seed);
     return true;
 }
 

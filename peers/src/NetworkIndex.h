@@ -14,6 +14,7 @@
 #include "CellTable.h"
 #include "NetEntity.h"
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -23,6 +24,10 @@ class NetworkIndex {
 public:
     // Reads db's model space (nothing when db is null or it does not open).
     explicit NetworkIndex(AcDbDatabase* db);
+
+    // The index of db as it stands now: the one built at the last call when
+    // the host's revision of the drawing has not moved since, else a new one.
+    static std::shared_ptr<const NetworkIndex> current(AcDbDatabase* db);
 
     int size() const { return static_cast<int>(m_ents.size()); }
     // The entity at a position (0 <= pos < size()), positions in drawing order.

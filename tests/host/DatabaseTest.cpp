@@ -204,3 +204,29 @@ TEST_F(DatabaseTest, CopyFromNeedsTheSameClass) {
 }
 
 } // namespace
+
+TEST_F(DatabaseTest, RevisionGrowsOnAddAndOnWriteCloseOnly) {
+    const unsigned long long start = hxhost::databaseRevision();
+    AcDbObjectId id =
+        hxhost::addToModelSpace(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)));
+    const unsigned long long added = hxhost::databaseRevision();
+    EXPECT_GT(added, start);
+
+    AcDbLine* line = nullptr;
+    ASSERT_EQ(acdbOpenObject(line, id, AcDb::kForRead), Acad::eOk);
+    line->close();
+    EXPECT_EQ(hxhost::databaseRevision(), added) << "a read does not change the drawing";
+
+    ASSERT_EQ(acdbOpenObject(line, id, AcDb::kForRead), Acad::eOk);
+    ASSERT_EQ(line->upgradeOpen(), Acad::eOk);
+    line->setEndPoint(AcGePoint3d(2, 0, 0));
+    ASSERT_EQ(line->downgradeOpen(), Acad::eOk);
+    const unsigned long long downgraded = hxhost::databaseRevision();
+    EXPECT_GT(downgraded, added);
+    line->close();
+    EXPECT_EQ(hxhost::databaseRevision(), downgraded);
+
+    ASSERT_EQ(acdbOpenObject(line, id, AcDb::kForWrite), Acad::eOk);
+    line->close();
+    EXPECT_GT(hxhost::databaseRevision(), downgraded);
+}

@@ -34,6 +34,11 @@ HX_DRAWING_API Acad::ErrorStatus closeDrawing(AcApDocument* doc);
 // 0 without a database.
 HX_DRAWING_API int objectCount(const AcDbDatabase* db = nullptr, bool includeErased = true);
 
+// A number that grows whenever an object of the database (the working one
+// when null) is added, or closed or put back to read after being open for
+// write. Caches over a drawing's geometry compare it to know they are current.
+HX_DRAWING_API unsigned long long databaseRevision(const AcDbDatabase* db = nullptr);
+
 // How the object of id is open now, without opening it: kNotOpen, kForRead or
 // kForWrite (kNotOpen also for ids of no live database).
 HX_DRAWING_API AcDb::OpenMode openMode(AcDbObjectId id);

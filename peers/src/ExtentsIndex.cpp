@@ -1,0 +1,74 @@
+// The extents index of a model space (see ExtentsIndex.h).
+#include "ExtentsIndex.h"
+
+#include "ModelSpace.h"
+#include "db.h"
+#include "hxhost/Drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace hxpeers {
+namespace {
+
+double meanSize(double total, std::size_t count) {
+    const double mean = count == 0 ? 1.0 : total / static_cast<double>(count);
+    return std::isfinite(mean) && mean > 1e-9 ? mean : 1.0;
+}
+
+} // namespace
+
+ExtentsIndex::ExtentsIndex(AcDbDatabase* db) : m_cells(1.0) {
+    double total = 0.0;
+    forEachModelSpaceEntity(db, nullptr, [&](const AcDbEntity& ent, int) {
+        AcDbExtents box;
+        if (ent.getGeomExtents(box) != Acad::eOk || box.isEmpty())
+            return;
+        const AcGePoint3d lo = box.minPoint(), hi = box.maxPoint();
+        m_boxes.push_back(Box{ent.objectId(), lo.x, lo.y, hi.x, hi.y});
+        total += std::max(hi.x - lo.x, hi.y - lo.y);
+    });
+    m_cells = CellTable(meanSize(total, m_boxes.size()));
+    for (int pos = 0; pos < static_cast<int>(m_boxes.size()); ++pos) {
+        const Box& b = m_boxes[static_cast<std::size_t>(pos)];
+        const double spanX = double(m_cells.cellOf(b.x1)) - double(m_cells.cellOf(b.x0)) + 1.0;
+        const double spanY = double(m_cells.cellOf(b.y1)) - double(m_cells.cellOf(b.y0)) + 1.0;
+        if (spanX * spanY > kMaxCells)
+            m_big.push_back(pos);
+        else
+            m_cells.addBox(b.x0, b.y0, b.x1, b.y1, pos);
+    }
+    m_cells.finish();
+}
+
+std::shared_ptr<const ExtentsIndex> ExtentsIndex::current(AcDbDatabase* db) {
+    struct Cache {
+        const AcDbDatabase* db = nullptr;
+        unsigned long long revision = 0;
+        std::shared_ptr<const ExtentsIndex> index;
+    };
+    static Cache s_cache;
+    const unsigned long long revision = hxhost::databaseRevision(db);
+    if (!s_cache.index || s_cache.db != db || s_cache.revision != revision) {
+        s_cache.index = std::make_shared<const ExtentsIndex>(db);
+        s_cache.db = db;
+        s_cache.revision = revision;
+    }
+    return s_cache.index;
+}
+
+void ExtentsIndex::hits(const AcGePoint3d& p, double tol, std::vector<AcDbObjectId>& out) const {
+    std::vector<int> found = m_big;
+    m_cells.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol,
+                      [&found](int pos) { found.push_back(pos); });
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    for (int pos : found) {
+        const Box& b = m_boxes[static_cast<std::size_t>(pos)];
+        if (p.x < b.x0 - tol || p.x > b.x1 + tol || p.y < b.y0 - tol || p.y > b.y1 + tol)
+            continue;
+        out.push_back(b.id);
+    }
+}
+
+} // namespace hxpeers

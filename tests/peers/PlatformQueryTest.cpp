@@ -1,0 +1,76 @@
+// The base platform's drawing queries: entities hit by their plan extents,
+// release of exploded pieces, and the drawing's unit.
+#include "HostTest.h"
+#include "HxList.h"
+#include "HxWtDbObject.h"
+#include "NetworkBuilder.h"
+#include "dbents.h"
+
+#include <vector>
+
+namespace {
+
+class PlatformQuery : public HostTest {
+protected:
+    std::vector<AcDbObjectId> hitsAt(double x, double y, AcDbObjectId skip = AcDbObjectId()) {
+        HxList<AcDbObjectId> hits;
+        const int added = HxReactors::HitEntByExtent2d(HxGePoint(x, y, 100.0), skip, hits);
+        EXPECT_EQ(added, hits.Count());
+        std::vector<AcDbObjectId> ids;
+        for (hits.First(); !hits.IsEnd(); hits.Next())
+            ids.push_back(hits.Current());
+        return ids;
+    }
+    NetworkBuilder net;
+};
+
+TEST_F(PlatformQuery, HitsEveryEntityWhoseExtentsHoldThePoint) {
+    const AcDbObjectId box = net.equipment(0, 0, 10, 10);
+    const AcDbObjectId well = net.well(5, 5, 0, 2.0);
+    const AcDbObjectId line =
+        hxhost::addToModelSpace(new AcDbLine(AcGePoint3d(0, 5, 0), AcGePoint3d(10, 5, 0)));
+    net.pool(50, 50);
+    using Ids = std::vector<AcDbObjectId>;
+    EXPECT_EQ(hitsAt(5, 5), (Ids{box, well, line}));
+    EXPECT_EQ(hitsAt(5.9, 5.9), (Ids{box, well})); // in the well's box, off the line
+    EXPECT_EQ(hitsAt(10, 10), Ids{box});           // on the box's corner
+    EXPECT_TRUE(hitsAt(10.1, 10).empty());
+    EXPECT_EQ(hitsAt(5, 5, well), (Ids{box, line}));
+}
+
+TEST_F(PlatformQuery, HitsAppendToWhatIsThere) {
+    const AcDbObjectId box = net.equipment(0, 0, 1, 1);
+    HxList<AcDbObjectId> hits;
+    hits.Append(AcDbObjectId());
+    EXPECT_EQ(HxReactors::HitEntByExtent2d(HxGePoint(0.5, 0.5, 0), AcDbObjectId(), hits), 1);
+    ASSERT_EQ(hits.Count(), 2);
+    EXPECT_EQ(hits.At(1), box);
+}
+
+TEST_F(PlatformQuery, ReleaseEntSetDeletesAndEmpties) {
+    AcDbVoidPtrArray pieces;
+    pieces.append(new AcDbLine(AcGePoint3d(), AcGePoint3d(1, 0, 0)));
+    pieces.append(nullptr);
+    pieces.append(new HxDbWtWell(AcGePoint3d()));
+    ReleaseEntSet(pieces);
+    EXPECT_EQ(pieces.length(), 0);
+    ReleaseEntSet(pieces);
+}
+
+TEST_F(PlatformQuery, DrawUnitKeptPerDrawing) {
+    AcDbDatabase side;
+    EXPECT_EQ(HxDbGetDrawUnit(nullptr), 0);
+    EXPECT_EQ(HxDbGetDrawUnit(&side), 0);
+    HxDbSetDrawUnit(&side, 1);
+    EXPECT_EQ(HxDbGetDrawUnit(&side), 1);
+    EXPECT_EQ(side.insunits(), AcDb::kUnitsMeters);
+    EXPECT_EQ(HxDbGetDrawUnit(nullptr), 0);
+    HxDbSetDrawUnit(nullptr, 7);
+    EXPECT_EQ(HxDbGetDrawUnit(nullptr), 1);
+    HxDbSetDrawUnit(&side, 0);
+    EXPECT_EQ(side.insunits(), AcDb::kUnitsMillimeters);
+    side.setInsunits(AcDb::kUnitsCentimeters);
+    EXPECT_EQ(HxDbGetDrawUnit(&side), 0);
+}
+
+} // namespace
