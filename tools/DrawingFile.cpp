@@ -1,6 +1,8 @@
 // Reading a DXF drawing into a database of the tool's own.
 #include "DrawingFile.h"
 
+#include "HxWtDbObject.h"
+
 #include "ToolText.h"
 #include "dbmain.h"
 #include "hxhost/DxfFile.h"
@@ -10,6 +12,11 @@
 namespace hxwt {
 
 std::unique_ptr<AcDbDatabase> readDrawing(const std::string& path) {
+    // The tool plays a host that has loaded the product's base modules, as the
+    // product's host has: using their classes keeps the stand-in library
+    // linked, and its loading registered the entity classes and their DXF
+    // codecs, so that product entities are read as themselves.
+    (void)HxDbEntity::desc();
     auto db = std::make_unique<AcDbDatabase>(false, true);
     const Acad::ErrorStatus es = db->readDwgFile(fromUtf8(path).c_str());
     printFindings();

@@ -1,5 +1,6 @@
 // Reading a DXF drawing for the tool's subcommands: a database of its own
-// (not a document), and the read's error and findings printed on stderr.
+// (not a document) in which the product's entities are read through their DXF
+// codecs, and the read's error and findings printed on stderr.
 #pragma once
 
 #include <memory>

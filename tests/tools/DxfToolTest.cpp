@@ -3,6 +3,7 @@
 #include "HostTest.h"
 #include "ToolRunner.h"
 
+#include "HxWtDbObject.h"
 #include "acutads.h"
 #include "dbapserv.h"
 #include "dbents.h"
@@ -87,6 +88,27 @@ TEST_F(DxfToolTest, InfoListsKindsLayersAndApplications) {
     };
     for (const char* part : expected)
         EXPECT_TRUE(has(r.out, part)) << part << "\nin:\n" << r.out;
+}
+
+TEST_F(DxfToolTest, InfoListsProductEntitiesThroughTheirCodecs) {
+    auto* pipe = new HxDbWtPipe({0, 0, 0}, {30, 40, 0});
+    ASSERT_EQ(pipe->SetDiameter(300), Acad::eOk);
+    const AcDbObjectId pipeId = hxhost::addToModelSpace(pipe);
+    hxhost::addToModelSpace(new HxDbWtWell({30, 40, 0}));
+    const std::string path = writeDrawing("network.dxf");
+    ACHAR handle[20] = {};
+    pipeId.handle().getIntoAsciiBuffer(handle, 20);
+    const std::string pipeLine =
+        "  HxDbWtPipe " + std::string(handle, handle + wcslen(handle)) + " flag=";
+    const ToolResult r = runTool("info '" + path + "'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const char* expected[] = {"entities: 6\n",           "  HxDbWtPipe 1\n", "  HxDbWtWell 1\n",
+                              "  HXWT_PIPE\n",           "  HXWT_WELL\n",    "custom entities: 2\n",
+                              " diameter=300 length=50 "};
+    for (const char* part : expected)
+        EXPECT_TRUE(has(r.out, part)) << part << "\nin:\n" << r.out;
+    EXPECT_TRUE(has(r.out, pipeLine)) << pipeLine << "\nin:\n" << r.out;
 }
 
 TEST_F(DxfToolTest, CopyKeepsEverythingItUnderstands) {
