@@ -13,6 +13,11 @@ void addRunCommand(CLI::App& app);
 void addCheckCommand(CLI::App& app);
 // hxwt elevation FILE.dxf [X,Y ...] [--grid X0,Y0,X1,Y1,STEP] [--svg FILE] [--json]
 void addElevationCommand(CLI::App& app);
+// hxwt info FILE.dxf: entities by kind, layers, blocks, registered
+// applications and custom entities of a drawing.
+void addInfoCommand(CLI::App& app);
+// hxwt copy IN.dxf OUT.dxf: reads a drawing and writes it again.
+void addCopyCommand(CLI::App& app);
 
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();

@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     hxwt::addRunCommand(app);
     hxwt::addCheckCommand(app);
     hxwt::addElevationCommand(app);
+    hxwt::addInfoCommand(app);
+    hxwt::addCopyCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }
