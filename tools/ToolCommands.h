@@ -10,6 +10,9 @@ namespace hxwt {
 // command of the command stack by name and prints the command line.
 void addRunCommand(CLI::App& app);
 
+// hxwt sample NAME OUT.dxf: draws a bundled sample network and saves it.
+void addSampleCommand(CLI::App& app);
+
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
 void setExitCode(int code);

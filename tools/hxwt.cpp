@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     CLI::App app{"hxwt - drive the HxWtUtility module on drawings"};
     app.require_subcommand(1);
     hxwt::addRunCommand(app);
+    hxwt::addSampleCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }
