@@ -13,6 +13,12 @@ void addRunCommand(CLI::App& app);
 // hxwt sample NAME OUT.dxf: draws a bundled sample network and saves it.
 void addSampleCommand(CLI::App& app);
 
+// hxwt network FILE.dxf --pick HANDLE --at X,Y: the pipe network graph.
+void addNetworkCommand(CLI::App& app);
+
+// hxwt path FILE.dxf --from HANDLE --to HANDLE: the gravity path.
+void addPathCommand(CLI::App& app);
+
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
 void setExitCode(int code);

@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     hxwt::addRunCommand(app);
     hxwt::addSampleCommand(app);
+    hxwt::addNetworkCommand(app);
+    hxwt::addPathCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }
