@@ -48,6 +48,13 @@ TEST(ToolNetwork, PressureSampleFlowsAwayFromTheSource) {
         EXPECT_TRUE(has(r.out, flow)) << flow << "\n" << r.out;
 }
 
+TEST(ToolNetwork, PickedWellIsTheRootOfTheWholeNetwork) {
+    ToolResult r = runTool("network " + example("gravity") + " --pick 9 --at 0,0");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(has(r.out, "gravity network, root 9, 7 nodes, 6 edges")) << r.out;
+    EXPECT_TRUE(has(r.out, "O -> ")) << "the outlet now drains into the picked well\n" << r.out;
+}
+
 TEST(ToolNetwork, FailuresExitNonZeroWithTheirMessage) {
     struct Case {
         std::string args;
@@ -109,6 +116,21 @@ TEST(ToolNetwork, SvgDrawsPipesWellsAndTheOutlet) {
     EXPECT_EQ(count(drawing, "<rect class=\"node root\""), 1u) << "the outlet pool, marked";
     EXPECT_TRUE(has(drawing, ">DN500<")) << drawing;
     EXPECT_TRUE(has(drawing, ">W5<")) << drawing;
+}
+
+TEST(ToolNetwork, SvgOfThePressureSampleMarksItsSourceWell) {
+    std::string svg = "/tmp/hxwt-pressure-" + std::to_string(getpid()) + ".svg";
+    ToolResult r = runTool("network " + example("pressure") +
+                           " --pick E --at 2,0 --pressure --svg '" + svg + "'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::ifstream in(svg, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::remove(svg.c_str());
+    EXPECT_EQ(count(text.str(), "<line "), 5u);
+    EXPECT_EQ(count(text.str(), "<circle "), 6u);
+    EXPECT_EQ(count(text.str(), "<circle class=\"node root\""), 1u);
+    EXPECT_TRUE(has(text.str(), ">S1 (root)<")) << text.str();
 }
 
 } // namespace
