@@ -23,7 +23,7 @@ build: configure
 	@cmake --build $(BUILD)
 
 demo: build
-	$(BUILD)/bin/hxwt run sample
+	$(BUILD)/bin/hxwt network examples/gravity.dxf --pick 10 --at 2,0
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure

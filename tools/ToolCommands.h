@@ -19,6 +19,15 @@ void addInfoCommand(CLI::App& app);
 // hxwt copy IN.dxf OUT.dxf: reads a drawing and writes it again.
 void addCopyCommand(CLI::App& app);
 
+// hxwt sample NAME OUT.dxf: draws a bundled sample network and saves it.
+void addSampleCommand(CLI::App& app);
+
+// hxwt network FILE.dxf --pick HANDLE --at X,Y: the pipe network graph.
+void addNetworkCommand(CLI::App& app);
+
+// hxwt path FILE.dxf --from HANDLE --to HANDLE: the gravity path.
+void addPathCommand(CLI::App& app);
+
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
 void setExitCode(int code);

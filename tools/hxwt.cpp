@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
     hxwt::addElevationCommand(app);
     hxwt::addInfoCommand(app);
     hxwt::addCopyCommand(app);
+    hxwt::addSampleCommand(app);
+    hxwt::addNetworkCommand(app);
+    hxwt::addPathCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }
