@@ -3,7 +3,7 @@
 
 #include "ModelSpace.h"
 #include "db.h"
-#include "hxhost/Drawing.h"
+#include "RevisionCache.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,19 +42,7 @@ ExtentsIndex::ExtentsIndex(AcDbDatabase* db) : m_cells(1.0) {
 }
 
 std::shared_ptr<const ExtentsIndex> ExtentsIndex::current(AcDbDatabase* db) {
-    struct Cache {
-        const AcDbDatabase* db = nullptr;
-        unsigned long long revision = 0;
-        std::shared_ptr<const ExtentsIndex> index;
-    };
-    static Cache s_cache;
-    const unsigned long long revision = hxhost::databaseRevision(db);
-    if (!s_cache.index || s_cache.db != db || s_cache.revision != revision) {
-        s_cache.index = std::make_shared<const ExtentsIndex>(db);
-        s_cache.db = db;
-        s_cache.revision = revision;
-    }
-    return s_cache.index;
+    return currentIndex<ExtentsIndex>(db);
 }
 
 void ExtentsIndex::hits(const AcGePoint3d& p, double tol, std::vector<AcDbObjectId>& out) const {

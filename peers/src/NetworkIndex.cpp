@@ -1,7 +1,7 @@
 // The model-space network index (see NetworkIndex.h).
 #include "NetworkIndex.h"
 
-#include "hxhost/Drawing.h"
+#include "RevisionCache.h"
 
 #include "ModelSpace.h"
 
@@ -45,19 +45,7 @@ NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(2.0 * HxGeTolerance()), 
 }
 
 std::shared_ptr<const NetworkIndex> NetworkIndex::current(AcDbDatabase* db) {
-    struct Cache {
-        const AcDbDatabase* db = nullptr;
-        unsigned long long revision = 0;
-        std::shared_ptr<const NetworkIndex> index;
-    };
-    static Cache s_cache;
-    const unsigned long long revision = hxhost::databaseRevision(db);
-    if (!s_cache.index || s_cache.db != db || s_cache.revision != revision) {
-        s_cache.index = std::make_shared<const NetworkIndex>(db);
-        s_cache.db = db;
-        s_cache.revision = revision;
-    }
-    return s_cache.index;
+    return currentIndex<NetworkIndex>(db);
 }
 
 void NetworkIndex::add(const NetEntity& ent) {

@@ -1,0 +1,32 @@
+// RevisionCache: keeps one index built over a drawing and builds it again only
+// when the host's revision of that drawing has moved. Internal to the
+// stand-in modules.
+#pragma once
+
+#include "dbmain.h"
+#include "hxhost/Drawing.h"
+
+#include <memory>
+
+namespace hxpeers {
+
+// The Index (constructible from an AcDbDatabase*) of db as it stands now: the
+// one built at the last call for the same drawing and revision, else a new one.
+// One cache per Index type, holding the drawing last asked about.
+template <class Index> std::shared_ptr<const Index> currentIndex(AcDbDatabase* db) {
+    struct Cache {
+        const AcDbDatabase* db = nullptr;
+        unsigned long long revision = 0;
+        std::shared_ptr<const Index> index;
+    };
+    static Cache s_cache;
+    const unsigned long long revision = hxhost::databaseRevision(db);
+    if (!s_cache.index || s_cache.db != db || s_cache.revision != revision) {
+        s_cache.index = std::make_shared<const Index>(db);
+        s_cache.db = db;
+        s_cache.revision = revision;
+    }
+    return s_cache.index;
+}
+
+} // namespace hxpeers
