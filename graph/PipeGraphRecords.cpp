@@ -70,9 +70,11 @@ bool IsNetworkPipe(const HxDbEntity* entity, bool withOutNode) {
     const auto* pipe = static_cast<const HxDbWtPipe*>(entity);
     if (pipe->GetPipeFlag() != HxDbWtPipe::kNetworkPipe)
         return false;
+    if (!withOutNode)
+        return true;
     HxDbObjectIdList wells;
     pipe->GetConnectEnt(wells, HxDbWtWell::desc());
-    return !withOutNode || wells.Count() >= 2;
+    return wells.Count() >= 2;
 }
 
 bool IsExactly(const HxDbEntity* entity, AcRxClass* cls) {

@@ -29,18 +29,49 @@ void CellTable::addBox(double x0, double y0, double x1, double y1, int position)
 }
 
 void CellTable::finish() {
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    m_runs.clear();
-    m_runs.reserve(m_entries.size());
+    std::sort(m_entries.begin(), m_entries.end());
+    m_positions.clear();
+    m_positions.reserve(m_entries.size());
+    size_t cells = 0;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        m_positions.push_back(m_entries[i].second);
+        if (i == 0 || !(m_entries[i].first == m_entries[i - 1].first))
+            ++cells;
+    }
+    size_t capacity = 16;
+    while (capacity < 2 * cells)
+        capacity *= 2;
+    m_runs.assign(capacity, Run());
     const int n = static_cast<int>(m_entries.size());
     for (int i = 0; i < n;) {
         int j = i + 1;
         while (j < n &&
                m_entries[static_cast<size_t>(j)].first == m_entries[static_cast<size_t>(i)].first)
             ++j;
-        m_runs.emplace(m_entries[static_cast<size_t>(i)].first, std::make_pair(i, j));
+        insert(Run{m_entries[static_cast<size_t>(i)].first, i, j});
         i = j;
+    }
+    std::vector<std::pair<Cell, int>>().swap(m_entries);
+}
+
+void CellTable::insert(const Run& run) {
+    const size_t mask = m_runs.size() - 1;
+    size_t slot = CellHash()(run.cell) & mask;
+    while (m_runs[slot].end != 0)
+        slot = (slot + 1) & mask;
+    m_runs[slot] = run;
+}
+
+const CellTable::Run* CellTable::find(const Cell& cell) const {
+    if (m_runs.empty())
+        return nullptr;
+    const size_t mask = m_runs.size() - 1;
+    for (size_t slot = CellHash()(cell) & mask;; slot = (slot + 1) & mask) {
+        const Run& run = m_runs[slot];
+        if (run.end == 0)
+            return nullptr;
+        if (run.cell == cell)
+            return &run;
     }
 }
 

@@ -46,90 +46,99 @@ void removeRecord(HxPDList<T>& list, hxpeers::SlotCounter& slots, int slot, T* r
 } // namespace
 
 struct HxDbPipeGraph::Ops {
-    // Adds a record (and for equipment an equipment record) for an entity
-    // and its connection ids; nothing when the entity has a record already.
-    static void addRecord(HxDbPipeGraph& g, const hxpeers::NetEntity& geometry,
-                          const HxDbObjectIdList& connects) {
-        if (g.m_index->find(geometry.id) != nullptr)
+    // Appends a record (and for equipment an equipment record) for an entity,
+    // with the connections fill(list) puts into the record's list; nothing
+    // when the entity has a record already.
+    template <class Fill>
+    static void addRecord(HxDbPipeGraph& g, const hxpeers::NetEntity& geometry, Fill fill) {
+        Index& x = *g.m_index;
+        if (x.find(geometry.id) >= 0)
             return;
-        Index::Entry entry;
-        entry.geometry = geometry;
-        entry.record = new HxDbPipeGraphEnt(geometry.id);
-        entry.record->Connections() = connects;
-        g.m_entList.Append(entry.record);
-        entry.slot = g.m_index->entSlots.push();
+        Index::Slot slot;
+        slot.record = new HxDbPipeGraphEnt(geometry.id);
+        fill(slot.record->Connections());
+        g.m_entList.Append(slot.record);
+        const int number = x.entSlots.push();
         if (geometry.kind == hxpeers::NetKind::Box) {
-            entry.equip = new HxDbPipeGraphEquip(geometry.id);
-            entry.equip->Connections() = connects;
-            g.m_equipList.Append(entry.equip);
-            entry.equipSlot = g.m_index->equipSlots.push();
+            slot.equip = new HxDbPipeGraphEquip(geometry.id);
+            slot.equip->Connections() = slot.record->Connections();
+            g.m_equipList.Append(slot.equip);
+            slot.equipSlot = x.equipSlots.push();
         }
-        g.m_index->entries.emplace(geometry.id, entry);
+        x.slots.push_back(slot);
+        x.geometry.push_back(geometry);
+        x.slotOf.Set(geometry.id, number);
+        x.forgetLinks();
+        x.loops = Index::Loops::Unknown;
     }
 
-    // Breadth-first collection from the entity at `seed` of the index.
+    // Breadth-first collection from the entity at `seed` of the index. Into
+    // an empty graph the records come in the order positions are reached, so
+    // the links between slots are known on the way.
     static void collect(HxDbPipeGraph& g, const hxpeers::NetworkIndex& net, int seed) {
-        std::vector<char> seen(static_cast<size_t>(net.size()), 0);
-        std::deque<int> queue{seed};
-        seen[static_cast<size_t>(seed)] = 1;
+        Index& x = *g.m_index;
+        const bool fresh = x.slots.empty();
+        std::vector<int> rank(static_cast<size_t>(net.size()), -1);
+        std::vector<int> reached{seed};
+        rank[static_cast<size_t>(seed)] = 0;
+        hxpeers::NetLinks links;
         std::vector<int> conns;
-        HxDbObjectIdList ids;
-        g.m_index->entries.reserve(g.m_index->entries.size() + static_cast<size_t>(net.size()));
-        while (!queue.empty()) {
-            const int pos = queue.front();
-            queue.pop_front();
+        x.slotOf.Reserve(x.slots.size() + static_cast<size_t>(net.size()));
+        for (size_t head = 0; head < reached.size(); ++head) {
+            const int pos = reached[head];
             net.connections(pos, conns);
-            ids.RemoveAll();
             for (int c : conns) {
-                ids.Append(net.at(c).id);
-                if (!seen[static_cast<size_t>(c)]) {
-                    seen[static_cast<size_t>(c)] = 1;
-                    queue.push_back(c);
+                int& r = rank[static_cast<size_t>(c)];
+                if (r < 0) {
+                    r = static_cast<int>(reached.size());
+                    reached.push_back(c);
+                }
+                links.to.push_back(r);
+            }
+            links.endRow();
+            addRecord(g, net.at(pos), [&](HxDbObjectIdList& ids) {
+                for (int c : conns)
+                    ids.Append(net.at(c).id);
+            });
+        }
+        if (!fresh)
+            return;
+        x.links = std::move(links);
+        x.linksKnown = true;
+    }
+
+    // The links between the live slots, worked out from the records'
+    // connection lists when they are not known.
+    static const hxpeers::NetLinks& links(const HxDbPipeGraph& g) {
+        Index& x = *g.m_index;
+        if (x.linksKnown)
+            return x.links;
+        hxpeers::NetLinks links;
+        for (const Index::Slot& slot : x.slots) {
+            if (slot.record != nullptr) {
+                auto& list = slot.record->Connections();
+                for (AcDbObjectId* pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos)) {
+                    const int to = x.find(*pos);
+                    if (to >= 0)
+                        links.to.push_back(to);
                 }
             }
-            addRecord(g, net.at(pos), ids);
+            links.endRow();
         }
-    }
-
-    // The records as the topology sees them: geometry and connection
-    // ordinals in record order; ordinal of each id in `ordinals`.
-    struct Snapshot {
-        std::vector<hxpeers::NetEntity> ents;
-        std::vector<std::vector<int>> conns;
-        std::unordered_map<AcDbObjectId, int> ordinals;
-    };
-
-    static void snapshot(const HxDbPipeGraph& g, Snapshot& out) {
-        forEachRecord(g.m_entList, [&](const HxDbPipeGraphEnt& rec) {
-            const Index::Entry* entry = g.m_index->find(rec.GetObjectId());
-            hxpeers::NetEntity geometry;
-            if (entry != nullptr)
-                geometry = entry->geometry;
-            geometry.id = rec.GetObjectId();
-            out.ordinals.emplace(geometry.id, static_cast<int>(out.ents.size()));
-            out.ents.push_back(geometry);
-        });
-        out.conns.resize(out.ents.size());
-        size_t k = 0;
-        forEachRecord(g.m_entList, [&](const HxDbPipeGraphEnt& rec) {
-            auto& list = const_cast<HxDbObjectIdList&>(rec.Connections());
-            for (AcDbObjectId* pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos)) {
-                auto it = out.ordinals.find(*pos);
-                if (it != out.ordinals.end())
-                    out.conns[k].push_back(it->second);
-            }
-            ++k;
-        });
+        x.links = std::move(links);
+        x.linksKnown = true;
+        return x.links;
     }
 
     static void copyRecords(HxDbPipeGraph& g, const HxDbPipeGraph& other) {
+        const Index& from = *other.m_index;
         forEachRecord(other.m_entList, [&](const HxDbPipeGraphEnt& rec) {
-            const Index::Entry* entry = other.m_index->find(rec.GetObjectId());
+            const int slot = from.find(rec.GetObjectId());
             hxpeers::NetEntity geometry;
-            if (entry != nullptr)
-                geometry = entry->geometry;
+            if (slot >= 0)
+                geometry = from.geometry[static_cast<size_t>(slot)];
             geometry.id = rec.GetObjectId();
-            addRecord(g, geometry, rec.Connections());
+            addRecord(g, geometry, [&](HxDbObjectIdList& ids) { ids = rec.Connections(); });
         });
         forEachRecord(other.m_nodeList, [&](const HxDbPipeGraphNode& n) {
             g.m_nodeList.Append(new HxDbPipeGraphNode(n));
@@ -172,59 +181,67 @@ bool HxDbPipeGraph::CreateRelateGraph(AcDbObjectId id) {
     const std::shared_ptr<const hxpeers::NetworkIndex> net = hxpeers::NetworkIndex::current(db);
     const int seed = net->find(id);
     if (seed < 0)
-        Ops::addRecord(*this, lone, HxDbObjectIdList());
+        Ops::addRecord(*this, lone, [](HxDbObjectIdList&) {});
     else
         Ops::collect(*this, *net, seed);
     return true;
 }
 
 bool HxDbPipeGraph::HasLoop() const {
-    Ops::Snapshot snap;
-    Ops::snapshot(*this, snap);
-    return hxpeers::NetTopology(snap.ents, snap.conns).hasLoop();
+    Index& x = *m_index;
+    if (x.loops == Index::Loops::Unknown) {
+        const bool some = hxpeers::NetTopology(x.geometry, Ops::links(*this)).hasLoop();
+        x.loops = some ? Index::Loops::Some : Index::Loops::None;
+    }
+    return x.loops == Index::Loops::Some;
 }
 
 int HxDbPipeGraph::FindPipePath(AcDbObjectId from, AcDbObjectId to) {
     m_pathList.RemoveAll();
-    Ops::Snapshot snap;
-    Ops::snapshot(*this, snap);
-    auto a = snap.ordinals.find(from);
-    auto b = snap.ordinals.find(to);
-    if (a == snap.ordinals.end() || b == snap.ordinals.end())
+    const int a = m_index->find(from);
+    const int b = m_index->find(to);
+    if (a < 0 || b < 0)
         return 0;
     std::vector<int> pipes;
-    if (!hxpeers::NetTopology(snap.ents, snap.conns).path(a->second, b->second, pipes))
+    if (!hxpeers::NetTopology(m_index->geometry, Ops::links(*this)).path(a, b, pipes))
         return 0;
     auto* path = new HxDbPipeGraphPath;
     for (int k : pipes)
-        path->Pipes().Append(snap.ents[static_cast<size_t>(k)].id);
+        path->Pipes().Append(m_index->geometry[static_cast<size_t>(k)].id);
     m_pathList.Append(path);
     return 1;
 }
 
 HxDbPipeGraphEnt* HxDbPipeGraph::FindPipeGraphEnt(AcDbObjectId id) const {
-    const Index::Entry* entry = m_index->find(id);
-    return entry ? entry->record : nullptr;
+    const Index::Slot* slot = m_index->slotFor(id);
+    return slot != nullptr ? slot->record : nullptr;
 }
 
 bool HxDbPipeGraph::RemoveEnt(const AcDbObjectId& id) {
-    Index::Entry* entry = m_index->find(id);
-    if (entry == nullptr)
+    Index& x = *m_index;
+    const int number = x.find(id);
+    if (number < 0)
         return false;
+    Index::Slot& slot = x.slots[static_cast<size_t>(number)];
     // Drop the id from the lists of the entities it was connected to.
-    auto& connects = entry->record->Connections();
+    auto& connects = slot.record->Connections();
     for (AcDbObjectId* pos = connects.FirstPos(); pos != nullptr; pos = connects.NextPos(pos)) {
-        Index::Entry* other = m_index->find(*pos);
+        Index::Slot* other = x.slotFor(*pos);
         if (other == nullptr)
             continue;
         removeId(other->record->Connections(), id);
         if (other->equip != nullptr)
             removeId(other->equip->Connections(), id);
     }
-    if (entry->equip != nullptr)
-        removeRecord(m_equipList, m_index->equipSlots, entry->equipSlot, entry->equip);
-    removeRecord(m_entList, m_index->entSlots, entry->slot, entry->record);
-    m_index->entries.erase(id);
+    if (slot.equip != nullptr)
+        removeRecord(m_equipList, x.equipSlots, slot.equipSlot, slot.equip);
+    removeRecord(m_entList, x.entSlots, number, slot.record);
+    slot = Index::Slot();
+    x.geometry[static_cast<size_t>(number)].kind = hxpeers::NetKind::Other;
+    x.slotOf.Set(id, -1);
+    x.forgetLinks();
+    if (x.loops == Index::Loops::Some)
+        x.loops = Index::Loops::Unknown; // removals never make a loop
     return true;
 }
 

@@ -20,13 +20,12 @@ const AcGePoint3d& endPoint(const NetEntity& pipe, int end) {
 
 } // namespace
 
-NetTopology::NetTopology(const std::vector<NetEntity>& ents,
-                         const std::vector<std::vector<int>>& conns)
+NetTopology::NetTopology(const std::vector<NetEntity>& ents, const NetLinks& links)
     : m_ents(ents), m_parent(2 * ents.size()) {
     std::iota(m_parent.begin(), m_parent.end(), 0);
     for (int k = 0; k < static_cast<int>(ents.size()); ++k) {
         if (isPipe(ents[static_cast<size_t>(k)]))
-            joinEnds(k, conns[static_cast<size_t>(k)]);
+            joinEnds(k, links);
     }
 }
 
@@ -48,11 +47,14 @@ void NetTopology::unite(int a, int b) {
 
 // Joins each end of pipe k with whatever it meets: the matching end of
 // another pipe, or the well, pool or equipment itself.
-void NetTopology::joinEnds(int k, const std::vector<int>& conns) {
+void NetTopology::joinEnds(int k, const NetLinks& links) {
     const NetEntity& pipe = m_ents[static_cast<size_t>(k)];
+    const int first = links.start[static_cast<size_t>(k)];
+    const int last = links.start[static_cast<size_t>(k) + 1];
     for (int end = 0; end < 2; ++end) {
         const AcGePoint3d& p = endPoint(pipe, end);
-        for (int c : conns) {
+        for (int i = first; i < last; ++i) {
+            const int c = links.to[static_cast<size_t>(i)];
             const NetEntity& other = m_ents[static_cast<size_t>(c)];
             if (!isPipe(other)) {
                 if (meetsPipeEnd(other, p))

@@ -1,8 +1,9 @@
 // NetTopology: loops and paths over a collected network, from its records.
 // Internal to the stand-in modules.
 //
-// Entities are given by ordinal (their order among the graph's records) with
-// their geometry and connection lists. Where entities meet they form a
+// Entities are given by ordinal (their order among the graph's records, gaps
+// allowed as entities of kind Other) with their geometry and connection
+// lists. Where entities meet they form a
 // junction: pipe ends that coincide, and the well, pool or equipment they lie
 // on, are one junction (union-find over the pipe ends and the other
 // entities). Pipes are the edges between junctions. A loop is a pipe whose
@@ -17,10 +18,21 @@
 
 namespace hxpeers {
 
+// Connection lists in compressed rows: the ordinals connected to entity k are
+// to[start[k]] .. to[start[k + 1] - 1]; start has one element more than there
+// are entities.
+struct NetLinks {
+    std::vector<int> start{0};
+    std::vector<int> to;
+
+    // Closes the row of the next entity.
+    void endRow() { start.push_back(static_cast<int>(to.size())); }
+};
+
 class NetTopology {
 public:
-    // ents[k] and conns[k] (ordinals of the entities connected to k).
-    NetTopology(const std::vector<NetEntity>& ents, const std::vector<std::vector<int>>& conns);
+    // ents[k] and the row k of links.
+    NetTopology(const std::vector<NetEntity>& ents, const NetLinks& links);
 
     // True when some pipe closes a loop (a pipe whose ends share a junction
     // counts).
@@ -34,7 +46,7 @@ public:
 private:
     int find(int v) const;
     void unite(int a, int b);
-    void joinEnds(int k, const std::vector<int>& conns);
+    void joinEnds(int k, const NetLinks& links);
 
     const std::vector<NetEntity>& m_ents;
     // Union-find over vertices 2k (the entity, or a pipe's start) and 2k + 1

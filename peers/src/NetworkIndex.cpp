@@ -49,13 +49,12 @@ std::shared_ptr<const NetworkIndex> NetworkIndex::current(AcDbDatabase* db) {
 }
 
 void NetworkIndex::add(const NetEntity& ent) {
-    m_position.emplace(ent.id, static_cast<int>(m_ents.size()));
+    m_position.Set(ent.id, static_cast<int>(m_ents.size())); // ids are unique in a drawing
     m_ents.push_back(ent);
 }
 
 int NetworkIndex::find(const AcDbObjectId& id) const {
-    auto it = m_position.find(id);
-    return it == m_position.end() ? -1 : it->second;
+    return m_position.Get(id);
 }
 
 void NetworkIndex::buildHashes() {
@@ -95,7 +94,7 @@ void NetworkIndex::buildHashes() {
 }
 
 void NetworkIndex::atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& out) const {
-    out.clear();
+    const size_t from = out.size();
     const double tol = HxGeTolerance();
     auto consider = [&](int pos) {
         if (pos != self && meetsPipeEnd(at(pos), p))
@@ -103,7 +102,8 @@ void NetworkIndex::atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& o
     };
     m_points.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, consider);
     m_boxes.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, consider);
-    sortUnique(out);
+    std::sort(out.begin() + static_cast<std::ptrdiff_t>(from), out.end());
+    out.erase(std::unique(out.begin() + static_cast<std::ptrdiff_t>(from), out.end()), out.end());
 }
 
 void NetworkIndex::pipesAtPoint(int pos, std::vector<int>& out) const {
@@ -133,13 +133,16 @@ void NetworkIndex::connections(int pos, std::vector<int>& out) const {
     }
     if (e.kind != NetKind::Pipe)
         return;
-    std::vector<int> atEnd;
     atPipeEnd(e.a, pos, out);
-    atPipeEnd(e.b, pos, atEnd);
-    for (int other : atEnd) {
-        if (std::find(out.begin(), out.end(), other) == out.end())
-            out.push_back(other);
-    }
+    const auto atStart = static_cast<std::ptrdiff_t>(out.size());
+    atPipeEnd(e.b, pos, out);
+    // What meets both ends is listed once, at the start.
+    const auto startEnd = out.begin() + atStart;
+    out.erase(std::remove_if(startEnd, out.end(),
+                             [&](int other) {
+                                 return std::find(out.begin(), startEnd, other) != startEnd;
+                             }),
+              out.end());
 }
 
 } // namespace hxpeers

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "CellTable.h"
+#include "HxIdTable.h"
 #include "NetEntity.h"
 
 #include <memory>
@@ -45,13 +46,14 @@ public:
 private:
     void add(const NetEntity& ent);
     void buildHashes();
-    // Positions meeting a pipe end at p, the pipe `self` excluded, ascending.
+    // Appends the positions meeting a pipe end at p, the pipe `self`
+    // excluded, ascending and each once.
     void atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& out) const;
     // Positions of pipes with an end on the well or pool at pos, ascending.
     void pipesAtPoint(int pos, std::vector<int>& out) const;
 
     std::vector<NetEntity> m_ents;
-    std::unordered_map<AcDbObjectId, int> m_position;
+    HxIdTable m_position;
     CellTable m_points;
     CellTable m_boxes;
     // Equipment position -> pipes with an end in its box, ascending.
