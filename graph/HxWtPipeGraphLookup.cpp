@@ -19,7 +19,7 @@ int HxWtIdPositionIndex<T>::Find(HxPDList<T>& list, AcDbObjectId id, T** found, 
 
 template <class T> void HxWtIdPositionIndex<T>::Clear() {
     m_elements.clear();
-    m_first.clear();
+    m_first.Clear();
     m_firstPos = nullptr;
     m_lastPos = nullptr;
 }
@@ -45,25 +45,21 @@ template <class T> bool HxWtIdPositionIndex<T>::Stale(HxPDList<T>& list) const {
 template <class T> void HxWtIdPositionIndex<T>::Rebuild(HxPDList<T>& list) {
     Clear();
     m_elements.reserve(static_cast<size_t>(list.Count()));
-    m_first.reserve(static_cast<size_t>(list.Count()));
+    m_first.Reserve(static_cast<size_t>(list.Count()));
     int index = 0;
     for (T** pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos), ++index) {
         m_elements.push_back(*pos);
-        if (*pos != nullptr)
-            m_first.emplace((*pos)->*m_key, index); // keeps the first position of an id
+        if (*pos != nullptr && m_first.Get((*pos)->*m_key) < 0)
+            m_first.Set((*pos)->*m_key, index); // keeps the first position of an id
     }
     m_firstPos = list.FirstPos();
     m_lastPos = list.LastPos();
 }
 
 template <class T> int HxWtIdPositionIndex<T>::Lookup(AcDbObjectId id, T** found) const {
-    auto it = m_first.find(id);
-    if (it == m_first.end()) {
-        *found = nullptr;
-        return -1;
-    }
-    *found = m_elements[static_cast<size_t>(it->second)];
-    return it->second;
+    const int index = m_first.Get(id);
+    *found = index < 0 ? nullptr : m_elements[static_cast<size_t>(index)];
+    return index;
 }
 
 template class HxWtIdPositionIndex<HxDbWtPipeNode>;

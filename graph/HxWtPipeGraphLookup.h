@@ -16,8 +16,8 @@
 #pragma once
 
 #include "HxDbWtPipeGraph.h"
+#include "HxIdTable.h"
 
-#include <unordered_map>
 #include <vector>
 
 template <class T> class HxWtIdPositionIndex {
@@ -40,7 +40,7 @@ private:
 
     Key m_key;
     std::vector<T*> m_elements;
-    std::unordered_map<AcDbObjectId, int> m_first;
+    HxIdTable m_first;
     T** m_firstPos = nullptr;
     T** m_lastPos = nullptr;
 };

@@ -57,7 +57,7 @@ int HxDbWtPipeGraph::LoadGraphElement(HxDbObjectIdList pipes) {
         }
     }
 
-    HxBFindTree<AcDbObjectId> visited;
+    HxIdTable visited;
     InsertNew(visited, rootId);
     for (HxDbWtPipeEdge** pos = edges.FirstPos(); pos != nullptr; pos = edges.NextPos(pos)) {
         HxDbPipeGraphEnt* record = FindPipeGraphEnt((*pos)->pipeId);

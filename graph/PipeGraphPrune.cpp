@@ -72,7 +72,7 @@ int HxDbWtPipeGraph::RemoveExcrescentGraphElementFromPoint(AcDbObjectId pipe,
 
     HxDbObjectIdList removal;
     HxListQuene<AcDbObjectId> queue(-1);
-    HxBFindTree<AcDbObjectId> seen;
+    HxIdTable seen;
     HxDbObjectIdList atRoot = ConnectedIds(root);
     for (AcDbObjectId* id = atRoot.FirstPos(); id != nullptr; id = atRoot.NextPos(id)) {
         AcDbObjectPointer<HxDbEntity> entity(*id, AcDb::kForRead);

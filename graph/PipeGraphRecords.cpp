@@ -86,6 +86,13 @@ bool InsertNew(HxBFindTree<AcDbObjectId>& set, AcDbObjectId id) {
     return set.Insert(id, node);
 }
 
+bool InsertNew(HxIdTable& set, AcDbObjectId id) {
+    if (set.Get(id) >= 0)
+        return false;
+    set.Set(id, 1);
+    return true;
+}
+
 HxDbObjectIdList ConnectedIds(const HxDbPipeGraphEntBase* record) {
     HxDbObjectIdList ids;
     if (record != nullptr)

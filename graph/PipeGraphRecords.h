@@ -5,6 +5,7 @@
 
 #include "HxDbWtPipeGraph.h"
 
+#include "HxIdTable.h"
 #include "HxWtDbObject.h"
 
 namespace HxWtPipeGraphRecords {
@@ -27,6 +28,8 @@ bool IsExactly(const HxDbEntity* entity, AcRxClass* cls);
 
 // Inserts id into set; true when it was new.
 bool InsertNew(HxBFindTree<AcDbObjectId>& set, AcDbObjectId id);
+// The same over a flat table used as a set (members read 1).
+bool InsertNew(HxIdTable& set, AcDbObjectId id);
 
 // The ids connected to a base record's entity, in the record's order (empty
 // for a null record).

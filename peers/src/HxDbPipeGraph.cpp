@@ -48,11 +48,12 @@ void removeRecord(HxPDList<T>& list, hxpeers::SlotCounter& slots, int slot, T* r
 struct HxDbPipeGraph::Ops {
     // Appends a record (and for equipment an equipment record) for an entity,
     // with the connections fill(list) puts into the record's list; nothing
-    // when the entity has a record already.
+    // when the entity has a record already (known to have none: `isNew`).
     template <class Fill>
-    static void addRecord(HxDbPipeGraph& g, const hxpeers::NetEntity& geometry, Fill fill) {
+    static void addRecord(HxDbPipeGraph& g, const hxpeers::NetEntity& geometry, Fill fill,
+                          bool isNew = false) {
         Index& x = *g.m_index;
-        if (x.find(geometry.id) >= 0)
+        if (!isNew && x.find(geometry.id) >= 0)
             return;
         Index::Slot slot;
         slot.record = new HxDbPipeGraphEnt(geometry.id);
@@ -96,10 +97,13 @@ struct HxDbPipeGraph::Ops {
                 links.to.push_back(r);
             }
             links.endRow();
-            addRecord(g, net.at(pos), [&](HxDbObjectIdList& ids) {
-                for (int c : conns)
-                    ids.Append(net.at(c).id);
-            });
+            addRecord(
+                g, net.at(pos),
+                [&](HxDbObjectIdList& ids) {
+                    for (int c : conns)
+                        ids.Append(net.at(c).id);
+                },
+                fresh); // positions are reached once, and ids are unique
         }
         if (!fresh)
             return;

@@ -35,7 +35,9 @@ double boxCellSize(const std::vector<NetEntity>& ents) {
 
 } // namespace
 
-NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(2.0 * HxGeTolerance()), m_boxes(1.0) {
+// Point cells of 64 tolerances: a lookup box (two tolerances wide) nearly
+// always falls into one cell, and coincident points share it.
+NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(64.0 * HxGeTolerance()), m_boxes(1.0) {
     forEachModelSpaceEntity(db, HxDbEntity::desc(), [this](const AcDbEntity& ent, int) {
         const NetEntity net = describe(static_cast<const HxDbEntity&>(ent));
         if (net.kind != NetKind::Other)
@@ -138,10 +140,9 @@ void NetworkIndex::connections(int pos, std::vector<int>& out) const {
     atPipeEnd(e.b, pos, out);
     // What meets both ends is listed once, at the start.
     const auto startEnd = out.begin() + atStart;
-    out.erase(std::remove_if(startEnd, out.end(),
-                             [&](int other) {
-                                 return std::find(out.begin(), startEnd, other) != startEnd;
-                             }),
+    out.erase(std::remove_if(
+                  startEnd, out.end(),
+                  [&](int other) { return std::find(out.begin(), startEnd, other) != startEnd; }),
               out.end());
 }
 

@@ -4,9 +4,9 @@
 //
 // Built in one pass over the model space (every product entity opened for
 // read once, then closed; nothing stays open). Pipe ends and well/pool
-// locations go into a spatial hash of cells twice the tolerance wide, so a
-// point lookup probes at most four cells; equipment boxes go into a coarser
-// grid whose cells are as large as the largest box. Cost: O(n log n) time and
+// locations go into a spatial hash of cells 64 tolerances wide, so a point
+// lookup nearly always probes one cell (at most four); equipment boxes go
+// into a coarser grid whose cells are as large as the largest box. Cost: O(n log n) time and
 // O(n) memory for n model-space entities; no all-pairs comparison. The index
 // is a snapshot: later changes to the drawing are not seen.
 #pragma once

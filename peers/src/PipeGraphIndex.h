@@ -41,9 +41,7 @@ struct HxDbPipeGraph::Index {
     Loops loops = Loops::Unknown;
 
     // The slot of a live id, or -1.
-    int find(const AcDbObjectId& id) const {
-        return slotOf.Get(id);
-    }
+    int find(const AcDbObjectId& id) const { return slotOf.Get(id); }
     Slot* slotFor(const AcDbObjectId& id) {
         const int slot = find(id);
         return slot < 0 ? nullptr : &slots[static_cast<size_t>(slot)];
