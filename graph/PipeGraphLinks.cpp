@@ -17,6 +17,9 @@ bool EquipmentAt(const AcGePoint3d& point) {
     HxList<AcDbObjectId> hits;
     HxReactors::HitEntByExtent2d(HxGePoint(point), AcDbObjectId(), hits);
     for (int i = 0; i < hits.Count(); ++i) {
+        // Only equipment can answer: other hits are not worth opening.
+        if (hits.At(i).objectClass() != HxDbWtEquipment::desc())
+            continue;
         AcDbObjectPointer<HxDbEntity> entity(hits.At(i), AcDb::kForRead);
         if (entity.openStatus() == Acad::eOk && IsExactly(entity.object(), HxDbWtEquipment::desc()))
             return true;
@@ -37,7 +40,7 @@ void FlagEquipLink(HxDbWtPipe* pipe) {
 void HxDbWtPipeGraph::SetPipeLinkEquipFlag() {
     for (HxDbPipeGraphEnt** pos = m_entList.FirstPos(); pos != nullptr;
          pos = m_entList.NextPos(pos)) {
-        if (*pos == nullptr)
+        if (*pos == nullptr || (*pos)->GetObjectId().objectClass() != HxDbWtPipe::desc())
             continue;
         AcDbObjectPointer<HxDbEntity> entity((*pos)->GetObjectId(), AcDb::kForRead);
         if (entity.openStatus() != Acad::eOk || !IsExactly(entity.object(), HxDbWtPipe::desc()))

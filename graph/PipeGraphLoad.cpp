@@ -9,6 +9,9 @@
 using namespace HxWtPipeGraphRecords;
 
 int HxDbWtPipeGraph::EntIsPipe(AcDbObjectId id) {
+    // Anything of another class answers 0 whether it opens or not.
+    if (id.objectClass() != HxDbWtPipe::desc())
+        return 0;
     AcDbObjectPointer<HxDbEntity> entity(id, AcDb::kForRead);
     if (entity.openStatus() != Acad::eOk)
         return 0;

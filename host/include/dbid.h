@@ -12,6 +12,7 @@
 #include <functional>
 
 class AcDbStub;
+class AcRxClass;
 class AcDbDatabase;
 
 
@@ -56,6 +57,9 @@ public:
     // True when the object was erased (false for the null id).
     bool isErased() const;
     AcDbDatabase* database() const;
+    // The class of the object the id names, without opening it (null for the
+    // null id or an id of no live database).
+    AcRxClass* objectClass() const;
     AcDbHandle handle() const;
     Adesk::IntDbId asOldId() const { return static_cast<Adesk::IntDbId>(reinterpret_cast<std::uintptr_t>(m_stub)); }
     AcDbStub* stub() const { return m_stub; }

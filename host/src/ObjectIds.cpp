@@ -80,6 +80,11 @@ AcDbDatabase* AcDbObjectId::database() const {
     return stub == nullptr ? nullptr : stub->database;
 }
 
+AcRxClass* AcDbObjectId::objectClass() const {
+    const AcDbStub* stub = liveStub(*this);
+    return stub == nullptr || stub->object == nullptr ? nullptr : stub->object->isA();
+}
+
 AcDbHandle AcDbObjectId::handle() const {
     const AcDbStub* stub = liveStub(*this);
     return stub == nullptr ? AcDbHandle() : stub->handle;
