@@ -20,6 +20,7 @@ double meanSize(double total, std::size_t count) {
 
 ExtentsIndex::ExtentsIndex(AcDbDatabase* db) : m_cells(1.0) {
     double total = 0.0;
+    m_boxes.reserve(countModelSpaceEntities(db));
     forEachModelSpaceEntity(db, nullptr, [&](const AcDbEntity& ent, int) {
         AcDbExtents box;
         if (ent.getGeomExtents(box) != Acad::eOk || box.isEmpty())

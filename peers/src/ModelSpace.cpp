@@ -23,6 +23,20 @@ AcDbBlockTableRecord* openModelSpace(AcDbDatabase* db) {
 
 } // namespace
 
+std::size_t countModelSpaceEntities(AcDbDatabase* db) {
+    AcDbBlockTableRecord* space = db != nullptr ? openModelSpace(db) : nullptr;
+    if (space == nullptr)
+        return 0;
+    AcDbBlockTableRecordIterator* raw = nullptr;
+    const Acad::ErrorStatus es = space->newIterator(raw);
+    std::unique_ptr<AcDbBlockTableRecordIterator> it(raw);
+    std::size_t count = 0;
+    for (; es == Acad::eOk && !it->done(); it->step())
+        ++count;
+    space->close();
+    return count;
+}
+
 bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
                              const std::function<void(const AcDbEntity&, int)>& visit) {
     if (db == nullptr)

@@ -4,6 +4,7 @@
 
 #include "dbmain.h"
 
+#include <cstddef>
 #include <functional>
 
 namespace hxpeers {
@@ -14,6 +15,10 @@ namespace hxpeers {
 // is closed after its visit. Entities that do not open (erased, open for
 // write elsewhere, of another class) are passed over. False when db is null
 // or its model space does not open.
+// The number of entities in db's model space, none opened (0 when db is null
+// or its model space does not open).
+std::size_t countModelSpaceEntities(AcDbDatabase* db);
+
 bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
                              const std::function<void(const AcDbEntity&, int)>& visit);
 

@@ -38,6 +38,10 @@ double boxCellSize(const std::vector<NetEntity>& ents) {
 // Point cells of 64 tolerances: a lookup box (two tolerances wide) nearly
 // always falls into one cell, and coincident points share it.
 NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(64.0 * HxGeTolerance()), m_boxes(1.0) {
+    const std::size_t count = countModelSpaceEntities(db);
+    m_ents.reserve(count);
+    m_position.Reserve(count);
+    m_points.reserve(2 * count);
     forEachModelSpaceEntity(db, HxDbEntity::desc(), [this](const AcDbEntity& ent, int) {
         const NetEntity net = describe(static_cast<const HxDbEntity&>(ent));
         if (net.kind != NetKind::Other)
