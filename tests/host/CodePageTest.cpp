@@ -35,19 +35,17 @@ struct CodePageCase {
     const char* bytes;
 };
 
-const CodePageCase kCodePages[] = {
-    {936, L"中文", "\xD6\xD0\xCE\xC4"},
-    {936, L"管径DN100",
-     "\xB9\xDC\xBE\xB6"
-     "DN100"},
-    {950, L"中文", "\xA4\xA4\xA4\xE5"},
-    {932, L"中文", "\x92\x86\x95\xB6"},
-    {1252, L"caf\u00e9 \u20ac", "caf\xE9 \x80"},
-    {CP_UTF8, L"中文", "\xE4\xB8\xAD\xE6\x96\x87"},
-    {1250, L"\u0141\u00f3d\u017a",
-     "\xA3\xF3"
-     "d\x9F"},
-};
+const CodePageCase kCodePages[] = {{936, L"中文", "\xD6\xD0\xCE\xC4"},
+                                   {936, L"管径DN100",
+                                    "\xB9\xDC\xBE\xB6"
+                                    "DN100"},
+                                   {950, L"中文", "\xA4\xA4\xA4\xE5"},
+                                   {932, L"中文", "\x92\x86\x95\xB6"},
+                                   {1252, L"caf\u00e9 \u20ac", "caf\xE9 \x80"},
+                                   {CP_UTF8, L"中文", "\xE4\xB8\xAD\xE6\x96\x87"},
+                                   {1250, L"\u0141\u00f3d\u017a",
+                                    "\xA3\xF3"
+                                    "d\x9F"}};
 
 } // namespace
 
@@ -191,11 +189,9 @@ TEST_F(CodePageTest, LstrlenAndLstrcmp) {
         const wchar_t* b;
         int sign;
     };
-    const Case cases[] = {
-        {L"DN100", L"DN100", 0}, {L"abc", L"abd", -1}, {L"abc", L"ab", 1},
-        {L"a", L"B", -1},        {L"a", L"A", -1},     {L"Ab", L"ab", 1},
-        {nullptr, L"", -1},      {L"", nullptr, 1},    {nullptr, nullptr, 0},
-    };
+    const Case cases[] = {{L"DN100", L"DN100", 0}, {L"abc", L"abd", -1}, {L"abc", L"ab", 1},
+                          {L"a", L"B", -1},        {L"a", L"A", -1},     {L"Ab", L"ab", 1},
+                          {nullptr, L"", -1},      {L"", nullptr, 1},    {nullptr, nullptr, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << (c.a ? c.a : L"(null)") << " vs " << (c.b ? c.b : L"(null)"));

@@ -57,8 +57,7 @@ TEST_F(CommandStackTest, AddCommandChecksItsArguments) {
         {"empty global", L"G1", L"", nullptr, sayA, Acad::eInvalidInput},
         {"blank in name", L"G1", L"TWO WORDS", nullptr, sayA, Acad::eInvalidInput},
         {"blank in local", L"G1", L"Y", L"Y Z", sayA, Acad::eInvalidInput},
-        {"no function", L"G1", L"Z", nullptr, nullptr, Acad::eInvalidInput},
-    };
+        {"no function", L"G1", L"Z", nullptr, nullptr, Acad::eInvalidInput}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(stack()->addCommand(c.group, c.global, c.local, ACRX_CMD_MODAL, c.function),
@@ -122,8 +121,7 @@ TEST_F(CommandStackTest, RemovalReportsWhatIsAbsent) {
         {"command again", stack()->removeCmd(L"G1", L"ONE"), Acad::eKeyNotFound},
         {"emptied group stays", stack()->removeGroup(L"G1"), Acad::eOk},
         {"group again", stack()->removeGroup(L"G1"), Acad::eKeyNotFound},
-        {"null group", stack()->removeGroup(nullptr), Acad::eKeyNotFound},
-    };
+        {"null group", stack()->removeGroup(nullptr), Acad::eKeyNotFound}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(c.actual, c.expected);

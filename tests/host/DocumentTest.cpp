@@ -79,12 +79,10 @@ TEST_F(DocumentTest, RefusedLocksChangeNothing) {
         bool fault;
         Acad::ErrorStatus expected;
     };
-    const Case cases[] = {
-        {"null document", nullptr, AcAp::kWrite, false, Acad::eNoDocument},
-        {"no mode", doc, AcAp::kNone, false, Acad::eInvalidInput},
-        {"not-locked mode", doc, AcAp::kNotLocked, false, Acad::eInvalidInput},
-        {"refused", doc, AcAp::kWrite, true, Acad::eLockViolation},
-    };
+    const Case cases[] = {{"null document", nullptr, AcAp::kWrite, false, Acad::eNoDocument},
+                          {"no mode", doc, AcAp::kNone, false, Acad::eInvalidInput},
+                          {"not-locked mode", doc, AcAp::kNotLocked, false, Acad::eInvalidInput},
+                          {"refused", doc, AcAp::kWrite, true, Acad::eLockViolation}};
     for (const Case& c : cases) {
         if (c.fault)
             hxhost::failNext(hxhost::kFaultLock);

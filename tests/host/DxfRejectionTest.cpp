@@ -42,8 +42,7 @@ TEST_F(DxfRejection, MalformedFilesNameTheLineAndWhatWasExpected) {
          ":15: expected the block 'NOPE'"},
         {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n  0\nSECTION\n"
          "  2\nENTITIES\n  0\nLINE\n  5\n2F\n  0\nLINE\n  5\n2F\n  0\nENDSEC\n  0\nEOF\n",
-         "handle 2F used twice"},
-    };
+         "handle 2F used twice"}};
     for (const auto& c : cases)
         expectRejected(c.text, c.message);
 }

@@ -94,8 +94,7 @@ TEST_F(GeometryTest, ArrayEditsKeepOrder) {
         {"removeFirst", [](AcArray<int>& a) { a.removeFirst(); }, {2, 3, 4}},
         {"removeLast", [](AcArray<int>& a) { a.removeLast(); }, {1, 2, 3}},
         {"reverse", [](AcArray<int>& a) { a.reverse(); }, {4, 3, 2, 1}},
-        {"append self", [](AcArray<int>& a) { a.append(a); }, {1, 2, 3, 4, 1, 2, 3, 4}},
-    };
+        {"append self", [](AcArray<int>& a) { a.append(a); }, {1, 2, 3, 4, 1, 2, 3, 4}}};
     for (const Step& step : steps) {
         AcArray<int> a;
         for (int v : {1, 2, 3, 4})

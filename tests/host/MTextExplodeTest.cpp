@@ -57,8 +57,7 @@ TEST_F(MTextExplodeTest, OnePiecePerLineAndFormattingRun) {
         {L"\\C1;red", {{L"red", 2}}}, // a code before any character
         {L"{\\fArial;高程}\\P3.5", {{L"高程", 2}, {L"3.5", 2}}},
         {L"a\\\\b\\{c\\}", {{L"a\\b{c}", 2}}}, // escaped characters are text
-        {L"1\\~2", {{L"1 2", 2}}},
-    };
+        {L"1\\~2", {{L"1 2", 2}}}};
     int k = 0;
     for (const ExplodeCase& c : cases) {
         SCOPED_TRACE("case " + std::to_string(k++));

@@ -111,8 +111,7 @@ TEST_F(ModuleLoaderTest, RefusedLoadsAreUndoneCompletely) {
     };
     const Case cases[] = {
         {1, "the DLL entry refused process attach", L"[dll 1 raw=1][dll 0 raw=1]"},
-        {2, "the module refused kInitAppMsg", L"[dll 1 raw=1][msg 1][dll 0 raw=1]"},
-    };
+        {2, "the module refused kInitAppMsg", L"[dll 1 raw=1][msg 1][dll 0 raw=1]"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
         setBehaviour(c.behaviour);
@@ -178,10 +177,8 @@ TEST_F(ModuleLoaderTest, ExtensionStartFaultsLeaveTheModuleLoadedOutsideTheChain
         const char* fault;
         const wchar_t* calls;
     };
-    const Case cases[] = {
-        {hxhost::kFaultExtInit, L"[dll 1 raw=1][msg 1]"},
-        {hxhost::kFaultDynLinkAlloc, L"[dll 1 raw=1][msg 1][chain 0]"},
-    };
+    const Case cases[] = {{hxhost::kFaultExtInit, L"[dll 1 raw=1][msg 1]"},
+                          {hxhost::kFaultDynLinkAlloc, L"[dll 1 raw=1][msg 1][chain 0]"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);
         hxhost::clearCommandLine();

@@ -23,12 +23,10 @@ TEST_F(OpenRulesTest, SecondOpenAgainstFirst) {
         AcDb::OpenMode second;
         Acad::ErrorStatus expected;
     };
-    const Case cases[] = {
-        {AcDb::kForRead, AcDb::kForRead, Acad::eOk},
-        {AcDb::kForRead, AcDb::kForWrite, Acad::eWasOpenForRead},
-        {AcDb::kForWrite, AcDb::kForRead, Acad::eWasOpenForWrite},
-        {AcDb::kForWrite, AcDb::kForWrite, Acad::eWasOpenForWrite},
-    };
+    const Case cases[] = {{AcDb::kForRead, AcDb::kForRead, Acad::eOk},
+                          {AcDb::kForRead, AcDb::kForWrite, Acad::eWasOpenForRead},
+                          {AcDb::kForWrite, AcDb::kForRead, Acad::eWasOpenForWrite},
+                          {AcDb::kForWrite, AcDb::kForWrite, Acad::eWasOpenForWrite}};
     const AcDbObjectId id = addLine();
     for (const Case& c : cases) {
         AcDbLine* first = nullptr;
@@ -67,13 +65,11 @@ TEST_F(OpenRulesTest, RefusedOpensOfBadIds) {
         AcDb::OpenMode mode;
         Acad::ErrorStatus expected;
     };
-    const Case cases[] = {
-        {"null id", AcDbObjectId(), AcDb::kForRead, Acad::eNullObjectId},
-        {"id of a deleted database", dead, AcDb::kForRead, Acad::eInvalidInput},
-        {"erased", erased, AcDb::kForRead, Acad::eWasErased},
-        {"not-open mode", line, AcDb::kNotOpen, Acad::eInvalidOpenState},
-        {"notify mode", line, AcDb::kForNotify, Acad::eInvalidOpenState},
-    };
+    const Case cases[] = {{"null id", AcDbObjectId(), AcDb::kForRead, Acad::eNullObjectId},
+                          {"id of a deleted database", dead, AcDb::kForRead, Acad::eInvalidInput},
+                          {"erased", erased, AcDb::kForRead, Acad::eWasErased},
+                          {"not-open mode", line, AcDb::kNotOpen, Acad::eInvalidOpenState},
+                          {"notify mode", line, AcDb::kForNotify, Acad::eInvalidOpenState}};
     for (const Case& c : cases) {
         AcDbObject* obj = nullptr;
         EXPECT_EQ(acdbOpenObject(obj, c.id, c.mode), c.expected) << c.what;

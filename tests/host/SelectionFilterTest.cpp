@@ -21,18 +21,16 @@ TEST_F(SelectionTest, FiltersByTypeLayerSpaceColourAndXData) {
         resbuf* filter;
         Ids expected;
     };
-    Row rows[] = {
-        {acutBuildList(RTDXF0, L"LINE", 0), {a, b, c}},
-        {acutBuildList(RTDXF0, L"insert", 0), {ref}},
-        {acutBuildList(RTDXF0, L"L*,INS*", 0), {a, b, c, ref}},
-        {acutBuildList(RTDXF0, L"~LINE", 0), {ref}},
-        {acutBuildList(8, L"P?PE", 0), {b}},
-        {acutBuildList(8, L"0", RTDXF0, L"LINE", 0), {a, c}},
-        {acutBuildList(62, 1, 0), {b}},
-        {acutBuildList(67, 0, 0), {a, b, c, ref}},
-        {acutBuildList(1001, L"hxsz_bgwz", 0), {c}},
-        {acutBuildList(1001, L"HxSZ_*", RTDXF0, L"INSERT", 0), {}},
-    };
+    Row rows[] = {{acutBuildList(RTDXF0, L"LINE", 0), {a, b, c}},
+                  {acutBuildList(RTDXF0, L"insert", 0), {ref}},
+                  {acutBuildList(RTDXF0, L"L*,INS*", 0), {a, b, c, ref}},
+                  {acutBuildList(RTDXF0, L"~LINE", 0), {ref}},
+                  {acutBuildList(8, L"P?PE", 0), {b}},
+                  {acutBuildList(8, L"0", RTDXF0, L"LINE", 0), {a, c}},
+                  {acutBuildList(62, 1, 0), {b}},
+                  {acutBuildList(67, 0, 0), {a, b, c, ref}},
+                  {acutBuildList(1001, L"hxsz_bgwz", 0), {c}},
+                  {acutBuildList(1001, L"HxSZ_*", RTDXF0, L"INSERT", 0), {}}};
     for (Row& row : rows) {
         Result r = select(L"_X", nullptr, nullptr, row.filter);
         EXPECT_EQ(r.ids, row.expected);

@@ -44,10 +44,8 @@ TEST_F(SelectionTest, WindowCrossingAndBoxByCorners) {
         const ads_real* p2;
         Ids expected;
     };
-    const Row rows[] = {
-        {L"_W", lo, hi, {a}},    {L"_W", hi, lo, {a}}, {L"_C", lo, hi, {a, c}},
-        {L"_C", hi, lo, {a, c}}, {L"_B", lo, hi, {a}}, {L"_B", hi, lo, {a, c}},
-    };
+    const Row rows[] = {{L"_W", lo, hi, {a}},    {L"_W", hi, lo, {a}}, {L"_C", lo, hi, {a, c}},
+                        {L"_C", hi, lo, {a, c}}, {L"_B", lo, hi, {a}}, {L"_B", hi, lo, {a, c}}};
     for (const Row& row : rows) {
         Result r = select(row.mode, row.p1, row.p2);
         EXPECT_EQ(r.ids, row.expected) << row.mode;

@@ -98,12 +98,10 @@ TEST_F(SymbolTableTest, AddingRecords) {
     ASSERT_EQ(table->add(id, rec), Acad::eOk);
     EXPECT_EQ(hxhost::openMode(id), AcDb::kForWrite); // left open for the caller
     EXPECT_EQ(rec->ownerId(), table->objectId());
-    const Case cases[] = {
-        {"null", nullptr, Acad::eNullObjectPointer},
-        {"resident", rec, Acad::eAlreadyInDb},
-        {"unnamed", unnamed, Acad::eInvalidSymbolTableName},
-        {"duplicate name", duplicate, Acad::eDuplicateRecordName},
-    };
+    const Case cases[] = {{"null", nullptr, Acad::eNullObjectPointer},
+                          {"resident", rec, Acad::eAlreadyInDb},
+                          {"unnamed", unnamed, Acad::eInvalidSymbolTableName},
+                          {"duplicate name", duplicate, Acad::eDuplicateRecordName}};
     const int before = hxhost::objectCount();
     for (const Case& c : cases)
         EXPECT_EQ(table->add(c.record), c.expected) << c.what;
@@ -133,16 +131,14 @@ TEST_F(SymbolTableTest, RenamingRecords) {
     const struct {
         const ACHAR* name;
         Acad::ErrorStatus expected;
-    } cases[] = {
-        {nullptr, Acad::eInvalidSymbolTableName},
-        {L"", Acad::eInvalidSymbolTableName},
-        {L"a<b", Acad::eInvalidSymbolTableName},
-        {L"a*b", Acad::eInvalidSymbolTableName},
-        {L"gas", Acad::eDuplicateRecordName},
-        {L"WATER", Acad::eOk},
-        {L"*Anon", Acad::eOk},
-        {L"给水", Acad::eOk},
-    };
+    } cases[] = {{nullptr, Acad::eInvalidSymbolTableName},
+                 {L"", Acad::eInvalidSymbolTableName},
+                 {L"a<b", Acad::eInvalidSymbolTableName},
+                 {L"a*b", Acad::eInvalidSymbolTableName},
+                 {L"gas", Acad::eDuplicateRecordName},
+                 {L"WATER", Acad::eOk},
+                 {L"*Anon", Acad::eOk},
+                 {L"给水", Acad::eOk}};
     for (const auto& c : cases)
         EXPECT_EQ(rec->setName(c.name), c.expected);
     ACHAR* copy = nullptr;

@@ -22,8 +22,7 @@ TEST_F(TableSearchTest, FoundRecordsAreDescribed) {
         {L"APPID", L"acad", L"APPID", L"ACAD", 0, recordId<AcDbRegAppTable>(L"ACAD")},
         {L"layer", L"PIPES", L"LAYER", L"Pipes", 4, pipes},
         {L"Block", L"*Model_Space", L"BLOCK", L"*Model_Space", 0,
-         recordId<AcDbBlockTable>(ACDB_MODEL_SPACE)},
-    };
+         recordId<AcDbBlockTable>(ACDB_MODEL_SPACE)}};
     for (const Case& c : cases) {
         resbuf* rb = acdbTblSearch(c.table, c.name, 1);
         ASSERT_NE(rb, nullptr);

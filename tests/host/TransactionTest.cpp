@@ -91,8 +91,7 @@ TEST_F(TransactionTest, RefusalsFollowTheOpenRules) {
         {"erased", erased, AcDb::kForRead, false, Acad::eWasErased},
         {"open for read elsewhere", busy, AcDb::kForWrite, false, Acad::eWasOpenForRead},
         {"locked layer", lockedLine, AcDb::kForWrite, false, Acad::eOnLockedLayer},
-        {"refused", busy, AcDb::kForRead, true, Acad::eWasOpenForWrite},
-    };
+        {"refused", busy, AcDb::kForRead, true, Acad::eWasOpenForWrite}};
     for (const Case& c : cases) {
         if (c.fault)
             hxhost::failNext(hxhost::kFaultOpen);

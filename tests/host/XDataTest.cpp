@@ -80,8 +80,7 @@ TEST_F(XDataTest, RejectedChainsChangeNothing) {
          Acad::eInvalidResBuf},
         {"unregistered application",
          acutBuildList(1001, L"HxApp", 1000, L"x", 1001, L"Nobody", 1000, L"y", 0),
-         Acad::eRegappIdNotFound},
-    };
+         Acad::eRegappIdNotFound}};
     for (const Case& c : cases) {
         EXPECT_EQ(store(c.chain), c.expected) << c.what;
         EXPECT_EQ(dump(), before) << c.what;
