@@ -160,7 +160,7 @@ TEST_F(DxfCodecTest, RegistryRules) {
 }
 
 TEST_F(DxfCodecTest, CustomEntityTravelsAsStandardEntityWithXData) {
-    registerApp(L"HXTEST", db());
+    acdbRegApp(L"HXTEST");
     hxhost::addLayer(L"VALVES");
     auto* valve = new TestValve({3, 4, 0}, 0.5);
     valve->setLayer(L"VALVES");
@@ -194,7 +194,7 @@ TEST_F(DxfCodecTest, CustomEntityTravelsAsStandardEntityWithXData) {
 }
 
 TEST_F(DxfCodecTest, MalformedAppChainKeepsTheStandardEntityAndReportsIt) {
-    registerApp(kValveApp, db());
+    acdbRegApp(kValveApp);
     const AcDbObjectId id =
         hxhost::addToModelSpace(new AcDbCircle({0, 0, 0}, AcGeVector3d::kZAxis, 1));
     tag(id, acutBuildList(1001, kValveApp, 1000, L"valve", 1000, L"not a number", 0));
