@@ -1,4 +1,5 @@
 // Single-line texts: AcDbText and its attribute kinds.
+#include "WriteSetter.h"
 #include "acutads.h"
 #include "db.h"
 #include "dbents.h"
@@ -9,6 +10,8 @@
 ACRX_DXF_DEFINE_MEMBERS(AcDbText, AcDbEntity, AcDb::kDHL_CURRENT, 0, 0, TEXT, ACAD)
 ACRX_DXF_DEFINE_MEMBERS(AcDbAttributeDefinition, AcDbText, AcDb::kDHL_CURRENT, 0, 0, ATTDEF, ACAD)
 ACRX_DXF_DEFINE_MEMBERS(AcDbAttribute, AcDbText, AcDb::kDHL_CURRENT, 0, 0, ATTRIB, ACAD)
+
+using hxhost::detail::setWhenWritable;
 
 namespace {
 
@@ -39,17 +42,11 @@ AcDbText::AcDbText(const AcGePoint3d& position, const ACHAR* text, AcDbObjectId 
       m_height(height < 0 ? 0 : height), m_rotation(rotation), m_style(style) {}
 
 Acad::ErrorStatus AcDbText::setPosition(const AcGePoint3d& pt) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_position = pt;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_position, pt);
 }
 
 Acad::ErrorStatus AcDbText::setAlignmentPoint(const AcGePoint3d& pt) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_alignment = pt;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_alignment, pt);
 }
 
 ACHAR* AcDbText::textString() const {
@@ -57,53 +54,28 @@ ACHAR* AcDbText::textString() const {
 }
 
 Acad::ErrorStatus AcDbText::setTextString(const ACHAR* text) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (text == nullptr)
-        return Acad::eInvalidInput;
-    m_text = text;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_text, text, text != nullptr);
 }
 
 Acad::ErrorStatus AcDbText::setHeight(double height) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (height < 0)
-        return Acad::eInvalidInput;
-    m_height = height;
-    return Acad::eOk;
+    // Written as "not below zero" so that a NaN height is taken, as ever.
+    return setWhenWritable(*this, m_height, height, !(height < 0));
 }
 
 Acad::ErrorStatus AcDbText::setRotation(double rotation) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_rotation = rotation;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_rotation, rotation);
 }
 
 Acad::ErrorStatus AcDbText::setHorizontalMode(AcDb::TextHorzMode mode) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (mode < AcDb::kTextLeft || mode > AcDb::kTextFit)
-        return Acad::eInvalidInput;
-    m_horz = mode;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_horz, mode, mode >= AcDb::kTextLeft && mode <= AcDb::kTextFit);
 }
 
 Acad::ErrorStatus AcDbText::setVerticalMode(AcDb::TextVertMode mode) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (mode < AcDb::kTextBase || mode > AcDb::kTextTop)
-        return Acad::eInvalidInput;
-    m_vert = mode;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_vert, mode, mode >= AcDb::kTextBase && mode <= AcDb::kTextTop);
 }
 
 Acad::ErrorStatus AcDbText::setTextStyle(AcDbObjectId style) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_style = style;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_style, style);
 }
 
 Acad::ErrorStatus AcDbText::getGeomExtents(AcDbExtents& extents) const {
@@ -157,12 +129,7 @@ ACHAR* AcDbAttributeDefinition::tag() const {
 }
 
 Acad::ErrorStatus AcDbAttributeDefinition::setTag(const ACHAR* tag) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (!validTag(tag))
-        return Acad::eInvalidInput;
-    m_tag = tag;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_tag, tag, validTag(tag));
 }
 
 ACHAR* AcDbAttributeDefinition::prompt() const {
@@ -170,12 +137,7 @@ ACHAR* AcDbAttributeDefinition::prompt() const {
 }
 
 Acad::ErrorStatus AcDbAttributeDefinition::setPrompt(const ACHAR* prompt) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (prompt == nullptr)
-        return Acad::eInvalidInput;
-    m_prompt = prompt;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_prompt, prompt, prompt != nullptr);
 }
 
 Acad::ErrorStatus AcDbAttributeDefinition::copyFrom(const AcRxObject* other) {
@@ -204,19 +166,11 @@ ACHAR* AcDbAttribute::tag() const {
 }
 
 Acad::ErrorStatus AcDbAttribute::setTag(const ACHAR* tag) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (!validTag(tag))
-        return Acad::eInvalidInput;
-    m_tag = tag;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_tag, tag, validTag(tag));
 }
 
 Acad::ErrorStatus AcDbAttribute::setInvisible(bool invisible) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_invisible = invisible;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_invisible, invisible);
 }
 
 Acad::ErrorStatus AcDbAttribute::copyFrom(const AcRxObject* other) {

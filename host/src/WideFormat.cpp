@@ -258,49 +258,34 @@ void appendPointer(std::wstring& out, const Directive& d, ArgList& args) {
     appendPadded(out, padding, digits);
 }
 
+void appendPercent(std::wstring& out, const Directive&, ArgList&) {
+    out += L'%';
+}
+
+// %n: takes its pointer and writes nothing through it.
+void skipCount(std::wstring&, const Directive&, ArgList& args) {
+    (void)va_arg(args.ap, int*);
+}
+
 // Renders one conversion; false when the letter is not one we know.
 bool appendConversion(std::wstring& out, const Directive& d, ArgList& args) {
-    switch (d.conversion) {
-    case L'%':
-        out += L'%';
-        return true;
-    case L'd':
-    case L'i':
-        appendSigned(out, d, args);
-        return true;
-    case L'u':
-    case L'o':
-    case L'x':
-    case L'X':
-        appendUnsigned(out, d, args);
-        return true;
-    case L'f':
-    case L'F':
-    case L'e':
-    case L'E':
-    case L'g':
-    case L'G':
-    case L'a':
-    case L'A':
-        appendFloating(out, d, args);
-        return true;
-    case L's':
-    case L'S':
-        appendString(out, d, args);
-        return true;
-    case L'c':
-    case L'C':
-        appendChar(out, d, args);
-        return true;
-    case L'p':
-        appendPointer(out, d, args);
-        return true;
-    case L'n':
-        (void)va_arg(args.ap, int*);
-        return true;
-    default:
+    using Renderer = void (*)(std::wstring&, const Directive&, ArgList&);
+    static const struct {
+        const wchar_t* letters;
+        Renderer render;
+    } kRenderers[] = {{L"%", appendPercent},     {L"di", appendSigned},
+                      {L"uoxX", appendUnsigned}, {L"fFeEgGaA", appendFloating},
+                      {L"sS", appendString},     {L"cC", appendChar},
+                      {L"p", appendPointer},     {L"n", skipCount}};
+    if (d.conversion == L'\0') // the format ended after the directive
         return false;
+    for (const auto& r : kRenderers) {
+        if (std::wcschr(r.letters, d.conversion) != nullptr) {
+            r.render(out, d, args);
+            return true;
+        }
     }
+    return false;
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 // HxDbWtPipe: the water pipe, with its values and its stored PipeFlag.
 #include "HxWtDbObject.h"
+#include "WriteSetter.h"
 #include "db.h"
 
 #include <cmath>
+
+using hxpeers::detail::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(HxDbWtPipe, HxDbPipeEntity, AcDb::kDHL_CURRENT, 0, 0, HXDBWTPIPE,
                         HxWtDbObject)
@@ -19,10 +22,7 @@ HxDbWtPipe::PipeFlag HxDbWtPipe::GetPipeFlag() const {
 }
 
 Acad::ErrorStatus HxDbWtPipe::SetPipeFlag(PipeFlag flag) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_flag = flag;
-    return es;
+    return setWhenWritable(*this, m_flag, flag);
 }
 
 double HxDbWtPipe::GetUpriverHeight() const {
@@ -64,31 +64,19 @@ Acad::ErrorStatus HxDbWtPipe::SetHeights(double upriver, double downriver) {
 }
 
 Acad::ErrorStatus HxDbWtPipe::SetGradient(double gradient) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_gradient = gradient;
-    return es;
+    return setWhenWritable(*this, m_gradient, gradient);
 }
 
 Acad::ErrorStatus HxDbWtPipe::SetDiameter(double diameter) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_diameter = diameter;
-    return es;
+    return setWhenWritable(*this, m_diameter, diameter);
 }
 
 Acad::ErrorStatus HxDbWtPipe::SetPipeDirection(int direction) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_direction = direction;
-    return es;
+    return setWhenWritable(*this, m_direction, direction);
 }
 
 Acad::ErrorStatus HxDbWtPipe::SetMaterial(const wchar_t* material) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_material = material ? material : L"";
-    return es;
+    return setWhenWritable(*this, m_material, material ? material : L"");
 }
 
 Acad::ErrorStatus HxDbWtPipe::copyFrom(const AcRxObject* other) {

@@ -35,113 +35,95 @@ struct CodePageCase {
     const char* bytes;
 };
 
-const CodePageCase kCodePages[] = {
-    {936, L"中文", "\xD6\xD0\xCE\xC4"},
-    {936, L"管径DN100",
-     "\xB9\xDC\xBE\xB6"
-     "DN100"},
-    {950, L"中文", "\xA4\xA4\xA4\xE5"},
-    {932, L"中文", "\x92\x86\x95\xB6"},
-    {1252, L"caf\u00e9 \u20ac", "caf\xE9 \x80"},
-    {CP_UTF8, L"中文", "\xE4\xB8\xAD\xE6\x96\x87"},
-    {1250, L"\u0141\u00f3d\u017a",
-     "\xA3\xF3"
-     "d\x9F"},
-};
+const CodePageCase kCodePages[] = {{936, L"中文", "\xD6\xD0\xCE\xC4"},
+                                   {936, L"管径DN100",
+                                    "\xB9\xDC\xBE\xB6"
+                                    "DN100"},
+                                   {950, L"中文", "\xA4\xA4\xA4\xE5"},
+                                   {932, L"中文", "\x92\x86\x95\xB6"},
+                                   {1252, L"caf\u00e9 \u20ac", "caf\xE9 \x80"},
+                                   {CP_UTF8, L"中文", "\xE4\xB8\xAD\xE6\x96\x87"},
+                                   {1250, L"\u0141\u00f3d\u017a",
+                                    "\xA3\xF3"
+                                    "d\x9F"}};
 
 } // namespace
 
-TEST_F(CodePageTest, EncodesAndDecodesEachCodePage) {
+TEST_F(CodePageTest, EachCodePageConvertsByNumberAndAsTheAnsiCodePage) {
+    EXPECT_EQ(GetACP(), 936u);
     for (const auto& c : kCodePages) {
         SCOPED_TRACE(c.codePage);
         EXPECT_EQ(toBytes(c.codePage, c.text), c.bytes);
         EXPECT_EQ(toWide(c.codePage, c.bytes), c.text);
-    }
-}
-
-TEST_F(CodePageTest, AnsiCodePageFollowsTheSessionSetting) {
-    EXPECT_EQ(GetACP(), 936u);
-    EXPECT_EQ(toBytes(CP_ACP, L"中文"), "\xD6\xD0\xCE\xC4");
-    for (const auto& c : kCodePages) {
-        SCOPED_TRACE(c.codePage);
         ASSERT_TRUE(hxhost::setAnsiCodePage(c.codePage));
         EXPECT_EQ(GetACP(), c.codePage);
         EXPECT_EQ(toBytes(CP_ACP, c.text), c.bytes);
         EXPECT_EQ(toWide(CP_ACP, c.bytes), c.text);
     }
-}
-
-TEST_F(CodePageTest, RefusesCodePagesIconvCannotConvert) {
-    for (unsigned cp : {12345u, unsigned(CP_ACP), unsigned(CP_OEMCP), unsigned(CP_THREAD_ACP)}) {
-        SCOPED_TRACE(cp);
-        EXPECT_FALSE(hxhost::setAnsiCodePage(cp));
-        EXPECT_EQ(GetACP(), 936u);
-    }
-    char out[8];
-    EXPECT_EQ(WideCharToMultiByte(12345, 0, L"a", -1, out, 8, nullptr, nullptr), 0);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_PARAMETER));
-}
-
-TEST_F(CodePageTest, ResetEditorRestoresCodePage936) {
-    ASSERT_TRUE(hxhost::setAnsiCodePage(1252));
-    hxhost::resetEditor();
+    hxhost::resetEditor(); // back to 936
     EXPECT_EQ(GetACP(), 936u);
+    for (unsigned cp : {12345u, unsigned(CP_ACP), unsigned(CP_OEMCP), unsigned(CP_THREAD_ACP)})
+        EXPECT_FALSE(hxhost::setAnsiCodePage(cp)) << cp;
+    EXPECT_EQ(GetACP(), 936u);
+    // Embedded zeros are converted like any character.
+    const std::wstring zero(L"中\0a", 3);
+    EXPECT_EQ(toBytes(CP_ACP, zero), std::string("\xD6\xD0\0a", 4));
+    EXPECT_EQ(toWide(CP_ACP, std::string("\xD6\xD0\0a", 4)), zero);
 }
 
 TEST_F(CodePageTest, MinusOneCountsTheTerminatorAndZeroAsksForTheSize) {
     // "中文" is 4 bytes in GBK; with its terminator 5.
     EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"中文", -1, nullptr, 0, nullptr, nullptr), 5);
-    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"中文", 2, nullptr, 0, nullptr, nullptr), 4);
     EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"中文", 1, nullptr, 0, nullptr, nullptr), 2);
     EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\xD6\xD0\xCE\xC4", -1, nullptr, 0), 3);
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\xD6\xD0\xCE\xC4", 4, nullptr, 0), 2);
-
-    char bytes[5];
+    char bytes[5] = {'x', 'x', 'x', 'x', 'x'};
+    // A buffer too small fails and writes nothing.
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"中文", -1, bytes, 4, nullptr, nullptr), 0);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(std::string(bytes, 5), "xxxxx");
     ASSERT_EQ(WideCharToMultiByte(CP_ACP, 0, L"中文", -1, bytes, 5, nullptr, nullptr), 5);
     EXPECT_STREQ(bytes, "\xD6\xD0\xCE\xC4");
-    wchar_t wide[3];
+    wchar_t wide[3] = {L'x', L'x', L'x'};
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, bytes, -1, wide, 2), 0);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(wide[0], L'x');
     ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, bytes, -1, wide, 3), 3);
     EXPECT_STREQ(wide, L"中文");
 }
 
-TEST_F(CodePageTest, BufferTooSmallFailsAndWritesNothing) {
-    char bytes[4] = {'x', 'x', 'x', 'x'};
-    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"中文", -1, bytes, 4, nullptr, nullptr), 0);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
-    EXPECT_EQ(std::string(bytes, 4), "xxxx");
-
-    wchar_t wide[2] = {L'x', L'x'};
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\xD6\xD0\xCE\xC4", -1, wide, 2), 0);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
-    EXPECT_EQ(wide[0], L'x');
-}
-
 TEST_F(CodePageTest, UnconvertibleCharactersBecomeTheDefaultCharacter) {
-    BOOL used = TRUE;
-    EXPECT_EQ(toBytes(CP_ACP, L"A中B", &used), "A\xD6\xD0"
-                                               "B");
-    EXPECT_FALSE(used);
-    EXPECT_EQ(toBytes(CP_ACP, L"A\uD55CB", &used), "A?B"); // Hangul is not in GBK
-    EXPECT_TRUE(used);
-    EXPECT_EQ(toBytes(1252, L"x中y", &used), "x?y");
-    EXPECT_TRUE(used);
-
+    const wchar_t lone[] = {L'a', wchar_t(0xD800), L'b', 0}; // a lone surrogate
+    struct Case {
+        UINT codePage;
+        const wchar_t* text;
+        const char* defaultChar;
+        std::string bytes;
+        BOOL used;
+    };
+    const Case cases[] = {{936, L"A中z", nullptr, "A\xD6\xD0z", FALSE},
+                          {936, L"A\uD55Cz", nullptr, "A?z", TRUE}, // Hangul is not in GBK
+                          {1252, L"x中y", nullptr, "x?y", TRUE},
+                          {1252, L"\u4e2d\u6587", "*", "**", TRUE},
+                          {CP_UTF8, lone, nullptr,
+                           "a\xEF\xBF\xBD"
+                           "b",
+                           FALSE}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        char bytes[8];
+        BOOL used = 2;
+        const BOOL* usedOut = c.codePage == CP_UTF8 ? nullptr : &used;
+        const int n = WideCharToMultiByte(c.codePage, 0, c.text, int(wcslen(c.text)), bytes, 8,
+                                          c.defaultChar, const_cast<BOOL*>(usedOut));
+        EXPECT_EQ(std::string(bytes, std::size_t(n > 0 ? n : 0)), c.bytes);
+        EXPECT_EQ(usedOut == nullptr || used == c.used, true);
+    }
+    // UTF-8 takes no default character, and refuses bad code points when strict.
     char bytes[8];
-    int n = WideCharToMultiByte(1252, 0, L"\u4e2d\u6587", 2, bytes, 8, "*", &used);
-    EXPECT_EQ(std::string(bytes, std::size_t(n)), "**");
-    EXPECT_TRUE(used);
-}
-
-TEST_F(CodePageTest, Utf8TakesNoDefaultCharacterAndReplacesBadCodePoints) {
     BOOL used = FALSE;
-    char bytes[8];
     EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a", -1, bytes, 8, nullptr, &used), 0);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_PARAMETER));
     EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a", -1, bytes, 8, "?", nullptr), 0);
-
-    const wchar_t lone[] = {L'a', wchar_t(0xD800), L'b'};
-    EXPECT_EQ(toBytes(CP_UTF8, std::wstring(lone, 3)), "a\xEF\xBF\xBD"
-                                                       "b");
     EXPECT_EQ(
         WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, lone, 3, bytes, 8, nullptr, nullptr), 0);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_NO_UNICODE_TRANSLATION));
@@ -153,65 +135,47 @@ TEST_F(CodePageTest, InvalidBytesDecodeToReplacementsUnlessStrict) {
         std::string bytes;
         std::wstring expected;
     };
-    const Case cases[] = {
-        {936, "A\xD6", L"A?"}, // lead byte without its trail byte
-        {936,
-         "\xD6\xD0\xFF"
-         "B",
-         L"中?B"},                      // a byte GBK never uses
-        {CP_UTF8, "a\xC3", L"a\uFFFD"}, // truncated sequence
-        {CP_UTF8,
-         "\xFF\xFE"
-         "z",
-         L"\uFFFD\uFFFDz"},
-    };
+    const Case cases[] = {{936, "A\xD6", L"A?"},           // lead byte without its trail byte
+                          {936, "\xD6\xD0\xFFx", L"中?x"}, // a byte GBK never uses
+                          {CP_UTF8, "a\xC3", L"a\uFFFD"},  // truncated sequence
+                          {CP_UTF8, "\xFF\xFEz", L"\uFFFD\uFFFDz"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
         EXPECT_EQ(toWide(c.codePage, c.bytes), c.expected);
-        wchar_t out[8];
-        EXPECT_EQ(MultiByteToWideChar(c.codePage, MB_ERR_INVALID_CHARS, c.bytes.data(),
-                                      int(c.bytes.size()), out, 8),
-                  0);
+        EXPECT_EQ(toWide(c.codePage, c.bytes, MB_ERR_INVALID_CHARS), L"");
         EXPECT_EQ(GetLastError(), DWORD(ERROR_NO_UNICODE_TRANSLATION));
     }
-}
-
-TEST_F(CodePageTest, EmbeddedZerosAreConvertedLikeAnyCharacter) {
-    const wchar_t text[] = {L'中', L'\0', L'a'};
-    std::string bytes = toBytes(CP_ACP, std::wstring(text, 3));
-    EXPECT_EQ(bytes, std::string("\xD6\xD0\0a", 4));
-    EXPECT_EQ(toWide(CP_ACP, bytes), std::wstring(text, 3));
 }
 
 TEST_F(CodePageTest, BadParametersFailWithInvalidParameter) {
     char bytes[8];
     wchar_t wide[8];
+    auto toB = [](UINT cp, const wchar_t* text, int n, char* out, int size) {
+        return WideCharToMultiByte(cp, 0, text, n, out, size, nullptr, nullptr);
+    };
+    auto toW = [](UINT cp, const char* text, int n, wchar_t* out, int size) {
+        return MultiByteToWideChar(cp, 0, text, n, out, size);
+    };
     struct Case {
         const char* what;
         int result;
     };
-    const Case cases[] = {
-        {"null wide input",
-         WideCharToMultiByte(CP_ACP, 0, nullptr, -1, bytes, 8, nullptr, nullptr)},
-        {"zero wide length", WideCharToMultiByte(CP_ACP, 0, L"a", 0, bytes, 8, nullptr, nullptr)},
-        {"wide length -2", WideCharToMultiByte(CP_ACP, 0, L"a", -2, bytes, 8, nullptr, nullptr)},
-        {"negative byte size",
-         WideCharToMultiByte(CP_ACP, 0, L"a", -1, bytes, -1, nullptr, nullptr)},
-        {"null byte buffer",
-         WideCharToMultiByte(CP_ACP, 0, L"a", -1, nullptr, 8, nullptr, nullptr)},
-        {"null byte input", MultiByteToWideChar(CP_ACP, 0, nullptr, -1, wide, 8)},
-        {"zero byte length", MultiByteToWideChar(CP_ACP, 0, "a", 0, wide, 8)},
-        {"byte length -2", MultiByteToWideChar(CP_ACP, 0, "a", -2, wide, 8)},
-        {"negative wide size", MultiByteToWideChar(CP_ACP, 0, "a", -1, wide, -1)},
-        {"null wide buffer", MultiByteToWideChar(CP_ACP, 0, "a", -1, nullptr, 8)},
-        {"unknown code page", MultiByteToWideChar(12345, 0, "a", -1, wide, 8)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(c.result, 0);
-    }
+    const Case cases[] = {{"null wide input", toB(CP_ACP, nullptr, -1, bytes, 8)},
+                          {"zero wide length", toB(CP_ACP, L"a", 0, bytes, 8)},
+                          {"wide length -2", toB(CP_ACP, L"a", -2, bytes, 8)},
+                          {"negative byte size", toB(CP_ACP, L"a", -1, bytes, -1)},
+                          {"null byte buffer", toB(CP_ACP, L"a", -1, nullptr, 8)},
+                          {"unknown code page", toB(12345, L"a", -1, bytes, 8)},
+                          {"null byte input", toW(CP_ACP, nullptr, -1, wide, 8)},
+                          {"zero byte length", toW(CP_ACP, "a", 0, wide, 8)},
+                          {"byte length -2", toW(CP_ACP, "a", -2, wide, 8)},
+                          {"negative wide size", toW(CP_ACP, "a", -1, wide, -1)},
+                          {"null wide buffer", toW(CP_ACP, "a", -1, nullptr, 8)},
+                          {"unknown code page", toW(12345, "a", -1, wide, 8)}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.result, 0) << c.what;
     SetLastError(ERROR_SUCCESS);
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "a", 0, wide, 8), 0);
+    EXPECT_EQ(toW(CP_ACP, "a", 0, wide, 8), 0);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_PARAMETER));
 }
 
@@ -225,11 +189,9 @@ TEST_F(CodePageTest, LstrlenAndLstrcmp) {
         const wchar_t* b;
         int sign;
     };
-    const Case cases[] = {
-        {L"DN100", L"DN100", 0}, {L"abc", L"abd", -1}, {L"abc", L"ab", 1},
-        {L"a", L"B", -1},        {L"a", L"A", -1},     {L"Ab", L"ab", 1},
-        {nullptr, L"", -1},      {L"", nullptr, 1},    {nullptr, nullptr, 0},
-    };
+    const Case cases[] = {{L"DN100", L"DN100", 0}, {L"abc", L"abd", -1}, {L"abc", L"ab", 1},
+                          {L"a", L"B", -1},        {L"a", L"A", -1},     {L"Ab", L"ab", 1},
+                          {nullptr, L"", -1},      {L"", nullptr, 1},    {nullptr, nullptr, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << (c.a ? c.a : L"(null)") << " vs " << (c.b ? c.b : L"(null)"));

@@ -56,17 +56,8 @@ TEST_F(DatabaseTest, AppendedEntitiesAreOpenForWriteAndOwned) {
     EXPECT_FALSE(line->isNewObject());
 
     auto* other = new AcDbLine;
-    struct Case {
-        const char* what;
-        AcDbEntity* entity;
-        Acad::ErrorStatus expected;
-    };
-    const Case cases[] = {
-        {"null", nullptr, Acad::eNullEntityPointer},
-        {"resident", line, Acad::eAlreadyInDb},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(space->appendAcDbEntity(c.entity), c.expected) << c.what;
+    EXPECT_EQ(space->appendAcDbEntity(nullptr), Acad::eNullEntityPointer);
+    EXPECT_EQ(space->appendAcDbEntity(line), Acad::eAlreadyInDb);
     space->downgradeOpen();
     EXPECT_EQ(space->appendAcDbEntity(other), Acad::eNotOpenForWrite);
     space->close();
@@ -111,10 +102,6 @@ TEST_F(DatabaseTest, AddedObjectsHaveNoOwner) {
     EXPECT_EQ(db()->addAcDbObject(rec), Acad::eAlreadyInDb);
     EXPECT_EQ(db()->addAcDbObject(nullptr), Acad::eNullObjectPointer);
     rec->close();
-    EXPECT_EQ(hxhost::openMode(id), AcDb::kNotOpen);
-
-    db()->setInsbase(AcGePoint3d(1, 2, 3));
-    EXPECT_EQ(db()->insbase(), AcGePoint3d(1, 2, 3));
 }
 
 TEST_F(DatabaseTest, EntityPropertiesNeedWrite) {
@@ -206,27 +193,23 @@ TEST_F(DatabaseTest, CopyFromNeedsTheSameClass) {
 } // namespace
 
 TEST_F(DatabaseTest, RevisionGrowsOnAddAndOnWriteCloseOnly) {
-    const unsigned long long start = hxhost::databaseRevision();
-    AcDbObjectId id =
-        hxhost::addToModelSpace(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)));
-    const unsigned long long added = hxhost::databaseRevision();
+    using hxhost::databaseRevision;
+    const unsigned long long start = databaseRevision();
+    const AcDbObjectId id = addLine();
+    const unsigned long long added = databaseRevision();
     EXPECT_GT(added, start);
-
     AcDbLine* line = nullptr;
     ASSERT_EQ(acdbOpenObject(line, id, AcDb::kForRead), Acad::eOk);
     line->close();
-    EXPECT_EQ(hxhost::databaseRevision(), added) << "a read does not change the drawing";
-
+    EXPECT_EQ(databaseRevision(), added) << "a read does not change the drawing";
     ASSERT_EQ(acdbOpenObject(line, id, AcDb::kForRead), Acad::eOk);
     ASSERT_EQ(line->upgradeOpen(), Acad::eOk);
-    line->setEndPoint(AcGePoint3d(2, 0, 0));
     ASSERT_EQ(line->downgradeOpen(), Acad::eOk);
-    const unsigned long long downgraded = hxhost::databaseRevision();
+    const unsigned long long downgraded = databaseRevision();
     EXPECT_GT(downgraded, added);
     line->close();
-    EXPECT_EQ(hxhost::databaseRevision(), downgraded);
-
+    EXPECT_EQ(databaseRevision(), downgraded);
     ASSERT_EQ(acdbOpenObject(line, id, AcDb::kForWrite), Acad::eOk);
     line->close();
-    EXPECT_GT(hxhost::databaseRevision(), downgraded);
+    EXPECT_GT(databaseRevision(), downgraded);
 }

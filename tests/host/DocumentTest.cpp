@@ -46,18 +46,10 @@ TEST_F(DocumentTest, NewAndClosedDrawingsMoveTheCurrentOne) {
     EXPECT_EQ(acdbHostApplicationServices()->workingDatabase(), nullptr);
 }
 
-TEST_F(DocumentTest, SideDatabaseCanBeMadeWorking) {
-    AcDbDatabase side;
-    acdbHostApplicationServices()->setWorkingDatabase(&side);
-    EXPECT_EQ(db(), &side);
-    const AcDbObjectId line = addLine();
-    EXPECT_EQ(line.database(), &side);
-    acdbHostApplicationServices()->setWorkingDatabase(acDocManagerPtr()->curDocument()->database());
-}
-
-TEST_F(DocumentTest, DeletingTheWorkingDatabaseClearsIt) {
+TEST_F(DocumentTest, SideDatabaseCanBeMadeWorkingAndClearsItWhenDeleted) {
     auto* side = new AcDbDatabase;
     acdbHostApplicationServices()->setWorkingDatabase(side);
+    EXPECT_EQ(addLine().database(), side);
     delete side;
     EXPECT_EQ(db(), nullptr);
 }
@@ -87,12 +79,10 @@ TEST_F(DocumentTest, RefusedLocksChangeNothing) {
         bool fault;
         Acad::ErrorStatus expected;
     };
-    const Case cases[] = {
-        {"null document", nullptr, AcAp::kWrite, false, Acad::eNoDocument},
-        {"no mode", doc, AcAp::kNone, false, Acad::eInvalidInput},
-        {"not-locked mode", doc, AcAp::kNotLocked, false, Acad::eInvalidInput},
-        {"refused", doc, AcAp::kWrite, true, Acad::eLockViolation},
-    };
+    const Case cases[] = {{"null document", nullptr, AcAp::kWrite, false, Acad::eNoDocument},
+                          {"no mode", doc, AcAp::kNone, false, Acad::eInvalidInput},
+                          {"not-locked mode", doc, AcAp::kNotLocked, false, Acad::eInvalidInput},
+                          {"refused", doc, AcAp::kWrite, true, Acad::eLockViolation}};
     for (const Case& c : cases) {
         if (c.fault)
             hxhost::failNext(hxhost::kFaultLock);

@@ -1,6 +1,7 @@
 // Custom entities through DXF files: the codec registry, writing a custom
 // entity as a standard entity with xdata, reading it back, and the findings
 // for what a codec cannot write or make.
+#include "ChainText.h"
 #include "DxfDrawing.h"
 
 #include "hxhost/DxfCodec.h"
@@ -104,6 +105,23 @@ protected:
         return copy;
     }
 
+    // The entity of handle in copy, open for read (the caller closes it), or null.
+    static AcDbEntity* openBack(AcDbDatabase& copy, AcDbHandle handle) {
+        AcDbObjectId back;
+        AcDbEntity* ent = nullptr;
+        if (copy.getAcDbObjectId(back, false, handle) == Acad::eOk)
+            acdbOpenObject(ent, back, AcDb::kForRead);
+        return ent;
+    }
+
+    // The entity's xdata of app as chainText gives it.
+    static std::wstring xdata(const AcDbEntity& ent, const ACHAR* app) {
+        resbuf* chain = ent.xData(app);
+        const std::wstring text = chainText(chain);
+        acutRelRb(chain);
+        return text;
+    }
+
     static bool mentions(const std::vector<std::string>& findings, const std::string& part) {
         for (const std::string& f : findings) {
             if (f.find(part) != std::string::npos)
@@ -142,7 +160,7 @@ TEST_F(DxfCodecTest, RegistryRules) {
 }
 
 TEST_F(DxfCodecTest, CustomEntityTravelsAsStandardEntityWithXData) {
-    registerApp(L"HXTEST", db());
+    acdbRegApp(L"HXTEST");
     hxhost::addLayer(L"VALVES");
     auto* valve = new TestValve({3, 4, 0}, 0.5);
     valve->setLayer(L"VALVES");
@@ -161,10 +179,7 @@ TEST_F(DxfCodecTest, CustomEntityTravelsAsStandardEntityWithXData) {
     EXPECT_EQ(m_text.find("TESTVALVE"), std::string::npos);
     EXPECT_NE(m_text.find("APPID\n  5\n"), std::string::npos);
 
-    AcDbObjectId back;
-    ASSERT_EQ(copy->getAcDbObjectId(back, false, handle), Acad::eOk);
-    AcDbEntity* ent = nullptr;
-    ASSERT_EQ(acdbOpenObject(ent, back, AcDb::kForRead), Acad::eOk);
+    AcDbEntity* ent = openBack(*copy, handle);
     const TestValve* read = TestValve::cast(ent);
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->at(), AcGePoint3d(3, 4, 0));
@@ -173,19 +188,13 @@ TEST_F(DxfCodecTest, CustomEntityTravelsAsStandardEntityWithXData) {
     ACHAR* layer = read->layer();
     EXPECT_EQ(std::wstring(layer), L"VALVES");
     acutDelString(layer);
-    resbuf* other = read->xData(L"HXTEST");
-    ASSERT_NE(other, nullptr);
-    ASSERT_NE(other->rbnext, nullptr);
-    EXPECT_EQ(std::wstring(other->rbnext->resval.rstring), L"kept");
-    acutRelRb(other);
-    resbuf* own = read->xData(kValveApp); // the codec's chain is not left on it
-    EXPECT_EQ(own, nullptr);
-    acutRelRb(own);
+    EXPECT_EQ(xdata(*read, L"HXTEST"), L"1001:HXTEST 1000:kept");
+    EXPECT_EQ(xdata(*read, kValveApp), L""); // the codec's chain is not left on it
     ent->close();
 }
 
 TEST_F(DxfCodecTest, MalformedAppChainKeepsTheStandardEntityAndReportsIt) {
-    registerApp(kValveApp, db());
+    acdbRegApp(kValveApp);
     const AcDbObjectId id =
         hxhost::addToModelSpace(new AcDbCircle({0, 0, 0}, AcGeVector3d::kZAxis, 1));
     tag(id, acutBuildList(1001, kValveApp, 1000, L"valve", 1000, L"not a number", 0));
@@ -199,15 +208,9 @@ TEST_F(DxfCodecTest, MalformedAppChainKeepsTheStandardEntityAndReportsIt) {
     EXPECT_TRUE(mentions(findings, "refused by its codec: kept as a standard entity"));
     EXPECT_TRUE(mentions(findings, "malformed.dxf:"));
 
-    AcDbObjectId back;
-    ASSERT_EQ(copy->getAcDbObjectId(back, false, handle), Acad::eOk);
-    AcDbEntity* ent = nullptr;
-    ASSERT_EQ(acdbOpenObject(ent, back, AcDb::kForRead), Acad::eOk);
-    EXPECT_NE(AcDbCircle::cast(ent), nullptr);
-    resbuf* own = ent->xData(kValveApp); // kept, not dropped
-    ASSERT_NE(own, nullptr);
-    EXPECT_EQ(std::wstring(own->rbnext->rbnext->resval.rstring), L"not a number");
-    acutRelRb(own);
+    AcDbEntity* ent = openBack(*copy, handle);
+    ASSERT_NE(AcDbCircle::cast(ent), nullptr);
+    EXPECT_EQ(xdata(*ent, kValveApp), L"1001:HXTEST_VALVE 1000:valve 1000:not a number"); // kept
     ent->close();
 }
 

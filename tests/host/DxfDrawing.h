@@ -5,6 +5,7 @@
 
 #include "DrawingFixture.h"
 
+#include "acedads.h"
 #include "acutads.h"
 #include "dbmtext.h"
 #include "dbpl.h"
@@ -39,18 +40,6 @@ protected:
         std::ofstream(path, std::ios::binary) << text;
     }
 
-    static void registerApp(const ACHAR* name, AcDbDatabase* db) {
-        AcDbRegAppTable* table = nullptr;
-        ASSERT_EQ(db->getRegAppTable(table, AcDb::kForWrite), Acad::eOk);
-        auto* rec = new AcDbRegAppTableRecord;
-        rec->setName(name);
-        if (table->add(rec) == Acad::eOk)
-            rec->close();
-        else
-            delete rec;
-        table->close();
-    }
-
     static void tag(AcDbObjectId id, resbuf* chain) {
         AcDbObject* obj = nullptr;
         ASSERT_EQ(acdbOpenObject(obj, id, AcDb::kForWrite), Acad::eOk);
@@ -61,9 +50,8 @@ protected:
 
     // Fills the working database with one of every kind.
     void fillDrawing() {
-        AcDbDatabase* d = db();
-        registerApp(L"HxSZ_BGWZ", d);
-        registerApp(L"HXTEST", d);
+        acdbRegApp(L"HxSZ_BGWZ");
+        acdbRegApp(L"HXTEST");
         hxhost::addLayer(L"管线", true);
         const AcDbObjectId line = addLine({0, 0, 0}, {10.5, 2.25, 1});
         const ads_real pt[3] = {1, 2, 3};
@@ -108,15 +96,10 @@ protected:
             part->close();
         }
         block->close();
-        auto* ref = new AcDbBlockReference({20, 30, 0}, blockId);
-        AcDbObjectId refId;
-        AcDbBlockTableRecord* space = nullptr;
-        AcDbBlockTable* t2 = nullptr;
-        db()->getBlockTable(t2);
-        t2->getAt(ACDB_MODEL_SPACE, space, AcDb::kForWrite);
-        t2->close();
-        space->appendAcDbEntity(refId, ref);
-        space->close();
+        AcDbBlockReference* ref = nullptr;
+        const AcDbObjectId refId =
+            hxhost::addToModelSpace(new AcDbBlockReference({20, 30, 0}, blockId));
+        EXPECT_EQ(acdbOpenObject(ref, refId, AcDb::kForWrite), Acad::eOk);
         auto* att = new AcDbAttribute({20, 30, 0}, L"45.6", L"H");
         EXPECT_EQ(ref->appendAttribute(att), Acad::eOk);
         att->close();

@@ -25,25 +25,23 @@ protected:
     }
 };
 
+// A file of the given version whose ENTITIES section holds body.
+std::string dxfFile(const std::string& body, const char* version = "AC1015") {
+    return std::string("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\n") + version +
+           "\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n" + body + "  0\nENDSEC\n  0\nEOF\n";
+}
+
 TEST_F(DxfRejection, MalformedFilesNameTheLineAndWhatWasExpected) {
     const struct {
-        const char* text;
+        std::string text;
         const char* message;
     } cases[] = {
         {"", ":1: expected a DXF drawing"},
-        {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n  0\nEOF\n",
-         ":7: expected a drawing of AC1015"},
+        {dxfFile("", "AC1009"), ":7: expected a drawing of AC1015"},
         {"abc\nSECTION\n", ":1: expected a group code, found 'abc'"},
-        {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n  0\nSECTION\n"
-         "  2\nENTITIES\n  0\nCIRCLE\n  5\n2F\n 10\nx1\n  0\nENDSEC\n  0\nEOF\n",
-         ":19: expected a number for group code 10"},
-        {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n  0\nSECTION\n"
-         "  2\nENTITIES\n  0\nINSERT\n  5\n2F\n  2\nNOPE\n  0\nENDSEC\n  0\nEOF\n",
-         ":15: expected the block 'NOPE'"},
-        {"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n  0\nSECTION\n"
-         "  2\nENTITIES\n  0\nLINE\n  5\n2F\n  0\nLINE\n  5\n2F\n  0\nENDSEC\n  0\nEOF\n",
-         "handle 2F used twice"},
-    };
+        {dxfFile("  0\nCIRCLE\n  5\n2F\n 10\nx1\n"), ":19: expected a number for group code 10"},
+        {dxfFile("  0\nINSERT\n  5\n2F\n  2\nNOPE\n"), ":15: expected the block 'NOPE'"},
+        {dxfFile("  0\nLINE\n  5\n2F\n  0\nLINE\n  5\n2F\n"), "handle 2F used twice"}};
     for (const auto& c : cases)
         expectRejected(c.text, c.message);
 }
@@ -75,9 +73,7 @@ TEST_F(DxfRejection, MissingFileAndBadArguments) {
 
 TEST_F(DxfRejection, UnknownEntitiesAreReportedWithTheirLine) {
     const std::string path = tempFile("arc.dxf");
-    spit(path, "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1018\n  0\nENDSEC\n  0\nSECTION\n"
-               "  2\nENTITIES\n  0\nARC\n  5\n2F\n1001\nAPP\n1000\nv\n  0\nLINE\n  5\n30\n"
-               "  0\nENDSEC\n  0\nEOF\n");
+    spit(path, dxfFile("  0\nARC\n  5\n2F\n1001\nAPP\n1000\nv\n  0\nLINE\n  5\n30\n", "AC1018"));
     AcDbDatabase target(false, false);
     ASSERT_EQ(target.readDwgFile(wide(path).c_str()), Acad::eOk) << hxhost::lastFileError();
     ASSERT_EQ(hxhost::lastFileFindings().size(), 2u);

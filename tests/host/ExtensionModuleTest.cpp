@@ -27,10 +27,13 @@ protected:
 
 } // namespace
 
-TEST_F(ExtensionModuleTest, InitRecordsTheModuleOnce) {
-    ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
+TEST_F(ExtensionModuleTest, InitRecordsTheModuleOnceUnlessRefused) {
+    hxhost::failNext(hxhost::kFaultExtInit);
+    EXPECT_FALSE(AfxInitExtensionModule(a, kModuleA));
+    EXPECT_FALSE(a.bInitialized);
+    EXPECT_EQ(a.hModule, nullptr);
+    ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA)); // the next start succeeds
     EXPECT_TRUE(a.bInitialized);
-    EXPECT_EQ(a.hModule, kModuleA);
     EXPECT_EQ(a.hResource, kModuleA);
     EXPECT_TRUE(AfxInitExtensionModule(a, kModuleB)); // already started: unchanged
     EXPECT_EQ(a.hModule, kModuleA);
@@ -38,50 +41,25 @@ TEST_F(ExtensionModuleTest, InitRecordsTheModuleOnce) {
     EXPECT_FALSE(b.bInitialized);
 }
 
-TEST_F(ExtensionModuleTest, RefusedInitLeavesTheRecordUninitialised) {
-    hxhost::failNext(hxhost::kFaultExtInit);
-    EXPECT_FALSE(AfxInitExtensionModule(a, kModuleA));
-    EXPECT_FALSE(a.bInitialized);
-    EXPECT_EQ(a.hModule, nullptr);
-    EXPECT_EQ(hxhost::pendingFaults(hxhost::kFaultExtInit), 0);
-    EXPECT_TRUE(AfxInitExtensionModule(a, kModuleA)); // the next start succeeds
-}
-
-TEST_F(ExtensionModuleTest, LibrariesJoinTheChainAtItsHeadAndLeaveOnDelete) {
+TEST_F(ExtensionModuleTest, LibrariesJoinTheChainAtItsHeadAndLeaveOnDeleteOrTerm) {
     ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
     ASSERT_TRUE(AfxInitExtensionModule(b, kModuleB));
     CDynLinkLibrary* first = new CDynLinkLibrary(a);
     CDynLinkLibrary* second = new CDynLinkLibrary(b, TRUE);
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(hxhost::resourceChain(), (std::vector<HMODULE>{kModuleB, kModuleA}));
+    new CDynLinkLibrary(a);
+    EXPECT_EQ(hxhost::resourceChain(), (std::vector<HMODULE>{kModuleA, kModuleB, kModuleA}));
     EXPECT_TRUE(second->m_bSystem);
     EXPECT_EQ(second->m_hResource, kModuleB);
     delete first;
-    EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleB});
-}
-
-TEST_F(ExtensionModuleTest, RefusedAllocationYieldsNullWithoutConstruction) {
-    ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
-    hxhost::failNext(hxhost::kFaultDynLinkAlloc, 1, 1);
-    CDynLinkLibrary* made = new CDynLinkLibrary(a);
-    CDynLinkLibrary* refused = new CDynLinkLibrary(a);
-    EXPECT_NE(made, nullptr);
-    EXPECT_EQ(refused, nullptr);
+    EXPECT_EQ(hxhost::resourceChain(), (std::vector<HMODULE>{kModuleA, kModuleB}));
+    // A refused allocation yields null without construction.
+    hxhost::failNext(hxhost::kFaultDynLinkAlloc);
+    EXPECT_EQ(new CDynLinkLibrary(b), nullptr);
     EXPECT_EQ(hxhost::pendingFaults(hxhost::kFaultDynLinkAlloc), 0);
-    EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleA});
-}
-
-TEST_F(ExtensionModuleTest, TermDeletesEveryLibraryOfItsModuleOnly) {
-    ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
-    ASSERT_TRUE(AfxInitExtensionModule(b, kModuleB));
-    new CDynLinkLibrary(a);
-    new CDynLinkLibrary(b);
-    new CDynLinkLibrary(a);
+    // Term deletes every library of its module only.
     AfxTermExtensionModule(a);
     EXPECT_FALSE(a.bInitialized);
     EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleB});
-
     AFX_EXTENSION_MODULE never = {};
     never.hModule = kModuleB;
     AfxTermExtensionModule(never, TRUE); // never started: nothing happens

@@ -39,7 +39,7 @@ TEST_F(GeometryTest, PointEqualityFollowsTheTolerance) {
     }
 }
 
-TEST_F(GeometryTest, OperatorsUseTheGlobalTolerance) {
+TEST_F(GeometryTest, OperatorsUseTheGlobalToleranceAndZeroStaysZero) {
     const AcGePoint3d p(1, 1, 1);
     const AcGePoint3d q(1, 1, 1.001);
     EXPECT_NE(p, q);
@@ -47,41 +47,16 @@ TEST_F(GeometryTest, OperatorsUseTheGlobalTolerance) {
     EXPECT_EQ(p, q);
     EXPECT_DOUBLE_EQ(AcGeTol().equalPoint(), 1e-10);
     EXPECT_DOUBLE_EQ(AcGeTol().equalVector(), 1e-10);
-}
-
-TEST_F(GeometryTest, PointAndVectorArithmetic) {
-    const AcGePoint3d p(1, 2, 3);
-    const AcGeVector3d v(1, 1, 1);
-    EXPECT_EQ(p + v, AcGePoint3d(2, 3, 4));
-    EXPECT_EQ(p - v, AcGePoint3d(0, 1, 2));
-    EXPECT_EQ(AcGePoint3d(4, 6, 3) - p, AcGeVector3d(3, 4, 0));
-    EXPECT_DOUBLE_EQ(p.distanceTo(AcGePoint3d(4, 6, 3)), 5.0);
-    EXPECT_EQ(p.asVector(), AcGeVector3d(1, 2, 3));
-    EXPECT_DOUBLE_EQ(p[2], 3.0);
-    AcGePoint3d r = AcGePoint3d::kOrigin;
-    r[1] = 7;
-    EXPECT_EQ(r, AcGePoint3d(0, 7, 0));
-}
-
-TEST_F(GeometryTest, VectorProductsAndNormals) {
+    EXPECT_EQ(AcGePoint3d(4, 6, 3) - AcGePoint3d(1, 2, 3) + AcGeVector3d::kZAxis,
+              AcGeVector3d(3, 4, 1));
     EXPECT_EQ(AcGeVector3d::kXAxis.crossProduct(AcGeVector3d::kYAxis), AcGeVector3d::kZAxis);
     EXPECT_DOUBLE_EQ(AcGeVector3d(1, 2, 3).dotProduct(AcGeVector3d(4, 5, 6)), 32.0);
     EXPECT_EQ(AcGeVector3d(0, 3, 4).normal(), AcGeVector3d(0, 0.6, 0.8));
-    EXPECT_DOUBLE_EQ(AcGeVector3d(0, 3, 4).length(), 5.0);
-    EXPECT_EQ(2.0 * AcGeVector3d(1, 0, 0) / 4.0, AcGeVector3d(0.5, 0, 0));
     AcGeVector3d tiny(1e-12, 0, 0);
     EXPECT_TRUE(tiny.isZeroLength());
     EXPECT_EQ(tiny.normalize(), AcGeVector3d::kIdentity); // zero stays zero
-}
-
-TEST_F(GeometryTest, PlanePointsAndVectors) {
-    const AcGePoint2d a(0, 0);
-    const AcGePoint2d b(3, 4);
-    EXPECT_DOUBLE_EQ(a.distanceTo(b), 5.0);
-    EXPECT_EQ(b - a, AcGeVector2d(3, 4));
-    EXPECT_EQ(a + AcGeVector2d::kYAxis, AcGePoint2d(0, 1));
+    EXPECT_DOUBLE_EQ(AcGePoint2d(0, 0).distanceTo(AcGePoint2d(3, 4)), 5.0);
     EXPECT_EQ(AcGeVector2d(0, 2).normal(), AcGeVector2d::kYAxis);
-    EXPECT_DOUBLE_EQ(AcGeVector2d(1, 2).dotProduct(AcGeVector2d(3, 4)), 11.0);
 }
 
 TEST_F(GeometryTest, ArrayGrowsByItsGrowLengthAtLeast) {
@@ -119,8 +94,7 @@ TEST_F(GeometryTest, ArrayEditsKeepOrder) {
         {"removeFirst", [](AcArray<int>& a) { a.removeFirst(); }, {2, 3, 4}},
         {"removeLast", [](AcArray<int>& a) { a.removeLast(); }, {1, 2, 3}},
         {"reverse", [](AcArray<int>& a) { a.reverse(); }, {4, 3, 2, 1}},
-        {"append self", [](AcArray<int>& a) { a.append(a); }, {1, 2, 3, 4, 1, 2, 3, 4}},
-    };
+        {"append self", [](AcArray<int>& a) { a.append(a); }, {1, 2, 3, 4, 1, 2, 3, 4}}};
     for (const Step& step : steps) {
         AcArray<int> a;
         for (int v : {1, 2, 3, 4})
@@ -132,28 +106,21 @@ TEST_F(GeometryTest, ArrayEditsKeepOrder) {
 
 TEST_F(GeometryTest, ArraySearchAndCopies) {
     AcGePoint3dArray pts;
-    pts.append(AcGePoint3d(0, 0, 0));
-    pts.append(AcGePoint3d(1, 0, 0));
-    pts.append(AcGePoint3d(0, 0, 0));
+    for (double x : {0.0, 1.0, 0.0})
+        pts.append(AcGePoint3d(x, 0, 0));
     int index = -7;
     EXPECT_TRUE(pts.find(AcGePoint3d(0, 0, 0), index, 1));
     EXPECT_EQ(index, 2);
     EXPECT_FALSE(pts.find(AcGePoint3d(5, 0, 0), index));
     EXPECT_EQ(index, 2); // untouched when not found
-    EXPECT_EQ(pts.find(AcGePoint3d(1, 0, 0)), 1);
-    EXPECT_TRUE(pts.contains(AcGePoint3d(1, 0, 0)));
     EXPECT_FALSE(pts.contains(AcGePoint3d(1, 0, 0), 2));
     EXPECT_TRUE(pts.remove(AcGePoint3d(0, 0, 0), 1));
-    EXPECT_EQ(pts.length(), 2);
-    EXPECT_EQ(pts.first(), AcGePoint3d(0, 0, 0));
     EXPECT_EQ(pts.last(), AcGePoint3d(1, 0, 0));
-
     AcGePoint3dArray copy(pts);
     copy[0].x = 9;
     EXPECT_EQ(pts[0].x, 0.0);
     AcGePoint3dArray moved(std::move(copy));
     EXPECT_TRUE(copy.isEmpty());
-    EXPECT_EQ(moved.length(), 2);
     EXPECT_NE(moved, pts);
 }
 

@@ -62,47 +62,34 @@ TEST_F(SelectionTest, OptionsOfTheModeString) {
     ASSERT_EQ(acdbOpenAcDbEntity(ent, a, AcDb::kForWrite), Acad::eOk);
     ent->setLayer(L"LOCKED");
     ent->close();
+    // The script of each row: picks of a (and b), a pick at the origin where a
+    // and c overlap, a box, or the keyword text "L".
+    enum Script { kPickAB, kPickAA, kPickA, kAtOrigin, kBox, kTextL };
     struct Row {
         const ACHAR* mode;
-        void (*script)(AcDbObjectId, AcDbObjectId);
+        Script script;
         int rc;
         int members;
     };
     const Row rows[] = {
-        // Single selection stops after the first pick.
-        {L":S", [](AcDbObjectId x, AcDbObjectId y) { hxhost::queuePick(x), hxhost::queuePick(y); },
-         RTNORM, 1},
-        // Duplicates: the same entity twice.
-        {L":D", [](AcDbObjectId x, AcDbObjectId) { hxhost::queuePick(x), hxhost::queuePick(x); },
-         RTNORM, 2},
-        {L"", [](AcDbObjectId x, AcDbObjectId) { hxhost::queuePick(x), hxhost::queuePick(x); },
-         RTNORM, 1},
-        // Everything under the point: a and c overlap at the origin.
-        {L":E",
-         [](AcDbObjectId, AcDbObjectId) {
-             hxhost::queuePickAt({0, 0, 0});
-         },
-         RTNORM, 2},
-        {L"",
-         [](AcDbObjectId, AcDbObjectId) {
-             hxhost::queuePickAt({0, 0, 0});
-         },
-         RTNORM, 1},
-        // Locked layers refused.
-        {L":L", [](AcDbObjectId x, AcDbObjectId) { hxhost::queuePick(x); }, RTERROR, 0},
-        // Points only: boxes are refused.
-        {L"+.",
-         [](AcDbObjectId, AcDbObjectId) {
-             hxhost::queueCorners({-9, -9, 0}, {9, 9, 0});
-         },
-         RTERROR, 0},
-        // Last by keyword.
-        {L"+L+.:S", [](AcDbObjectId, AcDbObjectId) { hxhost::queueText(L"l"); }, RTNORM, 1},
-        {L"+.:S", [](AcDbObjectId, AcDbObjectId) { hxhost::queueText(L"L"); }, RTERROR, 0},
-        {L":C:P:$", [](AcDbObjectId x, AcDbObjectId) { hxhost::queuePick(x); }, RTNORM, 1},
-    };
+        {L":S", kPickAB, RTNORM, 1}, // single selection stops after one pick
+        {L":D", kPickAA, RTNORM, 2}, // duplicates kept
+        {L"", kPickAA, RTNORM, 1},      {L":E", kAtOrigin, RTNORM, 2}, // all under the point
+        {L"", kAtOrigin, RTNORM, 1},    {L":L", kPickA, RTERROR, 0},   // locked layer refused
+        {L"+.", kBox, RTERROR, 0},                                     // points only: boxes refused
+        {L"+L+.:S", kTextL, RTNORM, 1}, {L"+.:S", kTextL, RTERROR, 0},
+        {L":C:P:$", kPickA, RTNORM, 1}};
     for (const Row& row : rows) {
-        row.script(a, b);
+        if (row.script == kPickAB || row.script == kPickAA || row.script == kPickA)
+            hxhost::queuePick(a);
+        if (row.script == kPickAB || row.script == kPickAA)
+            hxhost::queuePick(row.script == kPickAB ? b : a);
+        if (row.script == kAtOrigin)
+            hxhost::queuePickAt({0, 0, 0});
+        if (row.script == kBox)
+            hxhost::queueCorners({-9, -9, 0}, {9, 9, 0});
+        if (row.script == kTextL)
+            hxhost::queueText(row.mode[1] == L'L' ? L"l" : L"L");
         hxhost::queueEnter();
         const ACHAR* prompts[2] = {L"\nadd: ", L"\nremove: "};
         const bool prompted = std::wstring(row.mode).find(L":$") != std::wstring::npos;

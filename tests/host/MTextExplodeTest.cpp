@@ -57,8 +57,7 @@ TEST_F(MTextExplodeTest, OnePiecePerLineAndFormattingRun) {
         {L"\\C1;red", {{L"red", 2}}}, // a code before any character
         {L"{\\fArial;高程}\\P3.5", {{L"高程", 2}, {L"3.5", 2}}},
         {L"a\\\\b\\{c\\}", {{L"a\\b{c}", 2}}}, // escaped characters are text
-        {L"1\\~2", {{L"1 2", 2}}},
-    };
+        {L"1\\~2", {{L"1 2", 2}}}};
     int k = 0;
     for (const ExplodeCase& c : cases) {
         SCOPED_TRACE("case " + std::to_string(k++));
@@ -73,7 +72,7 @@ TEST_F(MTextExplodeTest, OnePiecePerLineAndFormattingRun) {
     }
 }
 
-TEST_F(MTextExplodeTest, RunsFollowEachOtherAndLinesGoDown) {
+TEST_F(MTextExplodeTest, RunsFollowEachOtherLinesGoDownAndPiecesTakeTheRotation) {
     const auto pieces = explode(L"ab{\\fArial;c}\\Pd");
     ASSERT_EQ(pieces.size(), 3u);
     const AcGePoint3d first = pieces[0]->position();
@@ -84,21 +83,17 @@ TEST_F(MTextExplodeTest, RunsFollowEachOtherAndLinesGoDown) {
     EXPECT_DOUBLE_EQ(third.x, first.x);  // next line starts at the left
     EXPECT_LT(third.y, first.y);         // below
     EXPECT_LT(first.y, 20.0);            // the first base line is under the top
-}
 
-TEST_F(MTextExplodeTest, PiecesTakeTheRotation) {
     const double quarter = std::acos(-1.0) / 2;
-    const auto pieces = explode(L"a\\Pb", quarter);
-    ASSERT_EQ(pieces.size(), 2u);
-    for (const auto& piece : pieces)
-        EXPECT_DOUBLE_EQ(piece->rotation(), quarter);
+    const auto turned = explode(L"a\\Pb", quarter);
+    ASSERT_EQ(turned.size(), 2u);
+    EXPECT_DOUBLE_EQ(turned[0]->rotation(), quarter);
+    EXPECT_DOUBLE_EQ(turned[1]->rotation(), quarter);
     // Turned a quarter to the left, the next line lies to the right.
-    EXPECT_GT(pieces[1]->position().x, pieces[0]->position().x);
-    EXPECT_NEAR(pieces[1]->position().y, pieces[0]->position().y, 1e-9);
-}
+    EXPECT_GT(turned[1]->position().x, turned[0]->position().x);
+    EXPECT_NEAR(turned[1]->position().y, turned[0]->position().y, 1e-9);
 
-TEST_F(MTextExplodeTest, NullContentsAreRefusedAndKeepTheOld) {
-    AcDbMText mtext;
+    AcDbMText mtext; // null contents are refused and keep the old
     ASSERT_EQ(mtext.setContents(L"keep"), Acad::eOk);
     EXPECT_EQ(mtext.setContents(nullptr), Acad::eInvalidInput);
     EXPECT_EQ(std::wstring(mtext.contentsConst()), L"keep");

@@ -56,7 +56,7 @@ protected:
 
 } // namespace
 
-TEST_F(ModuleLoaderTest, LoadRunsTheDllEntryThenInitAndTheModuleRegisters) {
+TEST_F(ModuleLoaderTest, LoadRunsTheEntriesInOrderAndUnloadUndoesThem) {
     void* module = load();
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(hxhost::commandLine(), L"[dll 1 raw=1][msg 1][chain 1]");
@@ -66,18 +66,18 @@ TEST_F(ModuleLoaderTest, LoadRunsTheDllEntryThenInitAndTheModuleRegisters) {
     EXPECT_TRUE(hxhost::applicationMdiAware(module));
     EXPECT_FALSE(acrxApplicationIsLocked(moduleFileName().c_str()));
     EXPECT_EQ(hxhost::resourceChain().front(), static_cast<HMODULE>(module));
-
     AcEdCommand* hello = acedRegCmds->lookupGlobalCmd(L"HELLO");
     ASSERT_NE(hello, nullptr);
     EXPECT_EQ(hello->commandApp(), module);
     hxhost::clearCommandLine();
     EXPECT_EQ(hxhost::runCommand(L"hello"), RTNORM);
-    EXPECT_EQ(hxhost::commandLine(), L"\nhello from the fixture");
-}
+    // Other messages reach the entry and change nothing.
+    for (int msg : {int(AcRx::kLoadDwgMsg), int(AcRx::kUnloadDwgMsg), int(AcRx::kSaveMsg), 99})
+        EXPECT_EQ(hxhost::sendAppMessage(module, msg), AcRx::kRetOK);
+    int notAModule = 0;
+    EXPECT_EQ(hxhost::sendAppMessage(&notAModule, AcRx::kLoadDwgMsg), -1);
+    EXPECT_EQ(hxhost::commandLine(), L"\nhello from the fixture[msg 3][msg 4][msg 9][msg 99]");
 
-TEST_F(ModuleLoaderTest, UnloadSendsUnloadThenTheDllEntryAndForgetsTheModule) {
-    void* module = load();
-    ASSERT_NE(module, nullptr);
     hxhost::clearCommandLine();
     std::string error;
     ASSERT_TRUE(hxhost::unloadModule(module, &error)) << error;
@@ -91,18 +91,6 @@ TEST_F(ModuleLoaderTest, UnloadSendsUnloadThenTheDllEntryAndForgetsTheModule) {
     EXPECT_EQ(error, "the module is not loaded");
 }
 
-TEST_F(ModuleLoaderTest, OtherMessagesReachTheEntryWithoutChangingAnything) {
-    void* module = load();
-    ASSERT_NE(module, nullptr);
-    hxhost::clearCommandLine();
-    for (int msg : {int(AcRx::kLoadDwgMsg), int(AcRx::kUnloadDwgMsg), int(AcRx::kSaveMsg), 99})
-        EXPECT_EQ(hxhost::sendAppMessage(module, msg), AcRx::kRetOK);
-    EXPECT_EQ(hxhost::commandLine(), L"[msg 3][msg 4][msg 9][msg 99]");
-    EXPECT_NE(acedRegCmds->lookupGlobalCmd(L"HELLO"), nullptr);
-    int notAModule = 0;
-    EXPECT_EQ(hxhost::sendAppMessage(&notAModule, AcRx::kLoadDwgMsg), -1);
-}
-
 TEST_F(ModuleLoaderTest, RefusedLoadsAreUndoneCompletely) {
     struct Case {
         int behaviour;
@@ -111,8 +99,7 @@ TEST_F(ModuleLoaderTest, RefusedLoadsAreUndoneCompletely) {
     };
     const Case cases[] = {
         {1, "the DLL entry refused process attach", L"[dll 1 raw=1][dll 0 raw=1]"},
-        {2, "the module refused kInitAppMsg", L"[dll 1 raw=1][msg 1][dll 0 raw=1]"},
-    };
+        {2, "the module refused kInitAppMsg", L"[dll 1 raw=1][msg 1][dll 0 raw=1]"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
         setBehaviour(c.behaviour);
@@ -155,19 +142,14 @@ TEST_F(ModuleLoaderTest, LockedOrUnwillingModulesStayLoaded) {
     std::string error;
     EXPECT_FALSE(hxhost::unloadModule(module, &error));
     EXPECT_EQ(error, "the application is locked");
-
     acrxUnlockApplication(module);
     setBehaviour(3); // answers kUnloadAppMsg with kRetError
     EXPECT_FALSE(hxhost::unloadModule(module, &error));
     EXPECT_EQ(error, "the module refused kUnloadAppMsg");
     EXPECT_EQ(hxhost::loadedModules(), std::vector<void*>{module});
     EXPECT_NE(acedRegCmds->lookupGlobalCmd(L"HELLO"), nullptr);
-}
-
-TEST_F(ModuleLoaderTest, CommandsLeftBehindByAnUnloadedModuleNoLongerRun) {
+    // Commands left behind by an unloaded module no longer run.
     setBehaviour(5); // keeps its commands at unload
-    void* module = load();
-    ASSERT_NE(module, nullptr);
     ASSERT_TRUE(hxhost::unloadModule(module));
     EXPECT_NE(acedRegCmds->lookupGlobalCmd(L"HELLO"), nullptr);
     EXPECT_EQ(hxhost::runCommand(L"HELLO"), RTERROR);
@@ -178,10 +160,8 @@ TEST_F(ModuleLoaderTest, ExtensionStartFaultsLeaveTheModuleLoadedOutsideTheChain
         const char* fault;
         const wchar_t* calls;
     };
-    const Case cases[] = {
-        {hxhost::kFaultExtInit, L"[dll 1 raw=1][msg 1]"},
-        {hxhost::kFaultDynLinkAlloc, L"[dll 1 raw=1][msg 1][chain 0]"},
-    };
+    const Case cases[] = {{hxhost::kFaultExtInit, L"[dll 1 raw=1][msg 1]"},
+                          {hxhost::kFaultDynLinkAlloc, L"[dll 1 raw=1][msg 1][chain 0]"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);
         hxhost::clearCommandLine();

@@ -13,21 +13,17 @@ class RxRegistryTest : public HostTest {};
 class Probe : public AcRxObject {};
 
 int g_lockToken = 0;
-int g_linkerToken = 0;
 
 } // namespace
 
 TEST_F(RxRegistryTest, RegistryHoldsTheLinkerAndTheCommandStack) {
     AcRxDictionary* registry = acrxSysRegistry();
     ASSERT_NE(registry, nullptr);
-    EXPECT_EQ(registry, acrxSysRegistry());
     EXPECT_GE(registry->numEntries(), 2u);
-
     AcRxObject* linker = registry->at(L"DynamicLinker");
     ASSERT_NE(linker, nullptr);
     EXPECT_TRUE(linker->isA()->isDerivedFrom(AcRxDynamicLinker::desc()));
     EXPECT_EQ(acrxDynamicLinker, linker);
-
     AcRxObject* stack = registry->at(L"ACAD_REGISTERED_COMMANDS");
     ASSERT_NE(stack, nullptr);
     EXPECT_TRUE(stack->isA()->isDerivedFrom(AcEdCommandStack::desc()));
@@ -54,25 +50,18 @@ TEST_F(RxRegistryTest, DictionaryHandsBackWhatItDisplaces) {
     EXPECT_EQ(dict.numEntries(), 0u);
 }
 
-TEST_F(RxRegistryTest, ApplicationLocksAreRecordedPerHandle) {
+TEST_F(RxRegistryTest, ApplicationLocksAndMdiAwarenessAreRecordedPerHandle) {
     void* const kApp = &g_lockToken;
-
     EXPECT_FALSE(hxhost::applicationUnlocked(kApp));
     EXPECT_TRUE(acrxUnlockApplication(kApp));
     EXPECT_TRUE(hxhost::applicationUnlocked(kApp));
     EXPECT_TRUE(acrxLockApplication(kApp));
     EXPECT_FALSE(hxhost::applicationUnlocked(kApp));
-    EXPECT_FALSE(acrxUnlockApplication(nullptr));
-    EXPECT_FALSE(acrxLockApplication(nullptr));
+    EXPECT_FALSE(acrxUnlockApplication(nullptr) || acrxLockApplication(nullptr));
     EXPECT_FALSE(acrxApplicationIsLocked(L"nosuch.arx")); // not loaded
     EXPECT_FALSE(acrxApplicationIsLocked(nullptr));
-}
-
-TEST_F(RxRegistryTest, LinkerRecordsMdiAwareness) {
-    void* const kApp = &g_linkerToken;
 
     AcRxDynamicLinker* linker = acrxDynamicLinker;
-    ASSERT_NE(linker, nullptr);
     EXPECT_FALSE(hxhost::applicationMdiAware(kApp));
     EXPECT_TRUE(linker->registerAppMDIAware(kApp));
     EXPECT_TRUE(hxhost::applicationMdiAware(kApp));

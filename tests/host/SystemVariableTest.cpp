@@ -1,5 +1,6 @@
 // System variables: defaults and types, what applications may set, the
 // host's own setter for read-only variables, string hand-out and reset.
+#include "ChainText.h"
 #include "HostTest.h"
 #include "acedads.h"
 #include "hxhost/Session.h"
@@ -11,114 +12,83 @@ namespace {
 
 class SystemVariableTest : public HostTest {};
 
-resbuf shortValue(int v) {
-    resbuf rb{};
-    rb.restype = RTSHORT;
-    rb.resval.rint = static_cast<short>(v);
-    return rb;
-}
-
-resbuf pointValue(short type, double x, double y, double z) {
+// A value of type with the given number or text (caller keeps the text).
+resbuf value(short type, double x = 0, double y = 0, double z = 0) {
     resbuf rb{};
     rb.restype = type;
-    rb.resval.rpoint[X] = x;
-    rb.resval.rpoint[Y] = y;
-    rb.resval.rpoint[Z] = z;
+    if (type == RTSHORT)
+        rb.resval.rint = static_cast<short>(x);
+    else if (type == RTLONG)
+        rb.resval.rlong = static_cast<Adesk::Int32>(x);
+    else if (type == RTREAL)
+        rb.resval.rreal = x;
+    else
+        rb.resval.rpoint[X] = x, rb.resval.rpoint[Y] = y, rb.resval.rpoint[Z] = z;
     return rb;
 }
 
-resbuf realValue(double v) {
-    resbuf rb{};
-    rb.restype = RTREAL;
-    rb.resval.rreal = v;
-    return rb;
-}
-
-resbuf stringValue(const wchar_t* s) {
+resbuf text(const wchar_t* s) {
     resbuf rb{};
     rb.restype = RTSTR;
     rb.resval.rstring = const_cast<ACHAR*>(s);
     return rb;
 }
 
-// Reads a string variable and releases the host's copy as acutDelString does.
-std::wstring readString(const wchar_t* name) {
+// The variable as chainText shows it; a string is the caller's to free with
+// acutDelString (done here), "<error>" when acedGetVar refuses.
+std::wstring read(const wchar_t* name) {
     resbuf rb{};
-    if (acedGetVar(name, &rb) != RTNORM || rb.restype != RTSTR)
-        return L"<unreadable>";
-    EXPECT_EQ(hxhost::outstanding(hxhost::Resource::String), 1);
-    std::wstring text = rb.resval.rstring;
-    std::free(rb.resval.rstring);
-    hxhost::released(hxhost::Resource::String);
-    return text;
-}
-
-int readShort(const wchar_t* name) {
-    resbuf rb{};
-    EXPECT_EQ(acedGetVar(name, &rb), RTNORM) << name;
-    EXPECT_EQ(rb.restype, RTSHORT) << name;
-    return rb.resval.rint;
+    if (acedGetVar(name, &rb) != RTNORM)
+        return L"<error>";
+    const std::wstring shown = chainText(&rb);
+    if (rb.restype == RTSTR) {
+        EXPECT_EQ(hxhost::outstanding(hxhost::Resource::String), 1);
+        acutDelString(rb.resval.rstring);
+    }
+    return shown;
 }
 
 } // namespace
 
 TEST_F(SystemVariableTest, DefaultsHaveTheirTypesAndValues) {
-    struct Case {
+    const struct {
         const wchar_t* name;
-        int value;
-    };
-    const Case shorts[] = {{L"errno", 0},   {L"LUNITS", 2},   {L"LUPREC", 4},
-                           {L"CMDECHO", 1}, {L"INSUNITS", 4}, {L"USERI1", 0}};
-    for (const auto& c : shorts)
-        EXPECT_EQ(readShort(c.name), c.value) << c.name;
-
+        const wchar_t* shown;
+    } cases[] = {{L"errno", L"5003:0"},       {L"LUNITS", L"5003:2"},
+                 {L"LUPREC", L"5003:4"},      {L"CMDECHO", L"5003:1"},
+                 {L"INSUNITS", L"5003:4"},    {L"USERI1", L"5003:0"},
+                 {L"USERR1", L"5001:0"},      {L"UCSXDIR", L"5009:1,0,0"},
+                 {L"ucsydir", L"5009:0,1,0"}, {L"ACADVER", L"5005:23.0s (LMS Tech)"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(read(c.name), c.shown);
     resbuf rb{};
-    ASSERT_EQ(acedGetVar(L"UCSXDIR", &rb), RTNORM);
-    EXPECT_EQ(rb.restype, RT3DPOINT);
-    EXPECT_EQ(rb.resval.rpoint[X], 1.0);
-    EXPECT_EQ(rb.resval.rpoint[Y], 0.0);
-    EXPECT_EQ(rb.resval.rpoint[Z], 0.0);
-    ASSERT_EQ(acedGetVar(L"UCSYDIR", &rb), RTNORM);
-    EXPECT_EQ(rb.resval.rpoint[Y], 1.0);
-    ASSERT_EQ(acedGetVar(L"USERR1", &rb), RTNORM);
-    EXPECT_EQ(rb.restype, RTREAL);
-    EXPECT_EQ(readString(L"ACADVER"), L"23.0s (LMS Tech)");
+    EXPECT_EQ(acedGetVar(L"NOSUCHVAR", &rb), RTERROR);
+    EXPECT_EQ(acedGetVar(nullptr, &rb), RTERROR);
+    EXPECT_EQ(acedGetVar(L"LUNITS", nullptr), RTERROR);
 }
 
 TEST_F(SystemVariableTest, ApplicationsSetWritableVariablesWithinRange) {
-    resbuf seven = shortValue(7);
-    EXPECT_EQ(acedSetVar(L"ERRNO", &seven), RTNORM);
-    EXPECT_EQ(readShort(L"errno"), 7);
-
-    resbuf four = shortValue(4);
-    EXPECT_EQ(acedSetVar(L"lunits", &four), RTNORM);
-    EXPECT_EQ(readShort(L"LUNITS"), 4);
-
-    resbuf asLong{};
-    asLong.restype = RTLONG;
-    asLong.resval.rlong = 0;
-    EXPECT_EQ(acedSetVar(L"CMDECHO", &asLong), RTNORM);
-    EXPECT_EQ(readShort(L"CMDECHO"), 0);
-
-    resbuf real = realValue(2.5);
-    EXPECT_EQ(acedSetVar(L"USERR2", &real), RTNORM);
-    resbuf rb{};
-    ASSERT_EQ(acedGetVar(L"USERR2", &rb), RTNORM);
-    EXPECT_EQ(rb.resval.rreal, 2.5);
-
-    resbuf text = stringValue(L"管网");
-    EXPECT_EQ(acedSetVar(L"USERS3", &text), RTNORM);
-    EXPECT_EQ(readString(L"USERS3"), L"管网");
+    const resbuf seven = value(RTSHORT, 7), four = value(RTSHORT, 4), zero = value(RTLONG, 0),
+                 real = value(RTREAL, 2.5), pipes = text(L"管网");
+    const struct {
+        const wchar_t* name;
+        const resbuf* value;
+        const wchar_t* shown;
+    } cases[] = {{L"ERRNO", &seven, L"5003:7"},
+                 {L"lunits", &four, L"5003:4"},
+                 {L"CMDECHO", &zero, L"5003:0"}, // a long into a short
+                 {L"USERR2", &real, L"5001:2.5"},
+                 {L"USERS3", &pipes, L"5005:管网"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(acedSetVar(c.name, c.value), RTNORM);
+        EXPECT_EQ(read(c.name), c.shown);
+    }
 }
 
 TEST_F(SystemVariableTest, RefusesUnknownReadOnlyMistypedAndOutOfRangeValues) {
-    resbuf one = shortValue(1);
-    resbuf six = shortValue(6);
-    resbuf minusOne = shortValue(-1);
-    resbuf two = shortValue(2);
-    resbuf real = realValue(1.0);
-    resbuf point = pointValue(RT3DPOINT, 0.0, 1.0, 0.0);
-    resbuf nullText = stringValue(nullptr);
+    const resbuf one = value(RTSHORT, 1), six = value(RTSHORT, 6), minusOne = value(RTSHORT, -1),
+                 two = value(RTSHORT, 2), real = value(RTREAL, 1.0),
+                 point = value(RT3DPOINT, 0, 1, 0), nullText = text(nullptr);
     struct Case {
         const char* what;
         const wchar_t* name;
@@ -130,53 +100,28 @@ TEST_F(SystemVariableTest, RefusesUnknownReadOnlyMistypedAndOutOfRangeValues) {
         {"read-only string", L"ACADVER", &nullText}, {"real into a short", L"LUNITS", &real},
         {"LUNITS above 5", L"LUNITS", &six},         {"LUPREC below 0", L"LUPREC", &minusOne},
         {"CMDECHO above 1", L"CMDECHO", &two},       {"point into a string", L"USERS1", &point},
-        {"null string", L"USERS1", &nullText},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(acedSetVar(c.name, c.value), RTERROR);
-    }
-    EXPECT_EQ(readShort(L"LUNITS"), 2);
-    EXPECT_EQ(readShort(L"CMDECHO"), 1);
-
-    resbuf rb{};
-    EXPECT_EQ(acedGetVar(L"NOSUCHVAR", &rb), RTERROR);
-    EXPECT_EQ(acedGetVar(nullptr, &rb), RTERROR);
-    EXPECT_EQ(acedGetVar(L"LUNITS", nullptr), RTERROR);
+        {"null string", L"USERS1", &nullText}};
+    for (const auto& c : cases)
+        EXPECT_EQ(acedSetVar(c.name, c.value), RTERROR) << c.what;
+    EXPECT_EQ(read(L"LUNITS"), L"5003:2");
+    EXPECT_EQ(read(L"CMDECHO"), L"5003:1");
 }
 
-TEST_F(SystemVariableTest, TheHostSetsReadOnlyVariables) {
-    resbuf rotated = pointValue(RT3DPOINT, 0.0, 1.0, 0.0);
+TEST_F(SystemVariableTest, TheHostSetsReadOnlyVariablesAndResetRestoresDefaults) {
+    const resbuf rotated = value(RT3DPOINT, 0, 1, 0), flat = value(RTPOINT, -1, 0, 9),
+                 six = value(RTSHORT, 6), seven = value(RTSHORT, 7), x = text(L"x");
     EXPECT_TRUE(hxhost::setSystemVariable(L"UCSXDIR", &rotated));
-    resbuf flat = pointValue(RTPOINT, -1.0, 0.0, 9.0);
     EXPECT_TRUE(hxhost::setSystemVariable(L"UCSYDIR", &flat));
-
-    resbuf rb{};
-    ASSERT_EQ(acedGetVar(L"ucsxdir", &rb), RTNORM);
-    EXPECT_EQ(rb.resval.rpoint[Y], 1.0);
-    ASSERT_EQ(acedGetVar(L"UCSYDIR", &rb), RTNORM);
-    EXPECT_EQ(rb.resval.rpoint[X], -1.0);
-    EXPECT_EQ(rb.resval.rpoint[Z], 0.0); // a 2D point has no height
-
-    resbuf six = shortValue(6);
+    EXPECT_EQ(read(L"ucsxdir"), L"5009:0,1,0");
+    EXPECT_EQ(read(L"UCSYDIR"), L"5009:-1,0,0"); // a 2D point has no height
     EXPECT_FALSE(hxhost::setSystemVariable(L"LUNITS", &six));
     EXPECT_FALSE(hxhost::setSystemVariable(L"NOSUCHVAR", &rotated));
     EXPECT_FALSE(hxhost::setSystemVariable(L"UCSXDIR", nullptr));
-}
 
-TEST_F(SystemVariableTest, ResetEditorRestoresDefaults) {
-    resbuf seven = shortValue(7);
-    resbuf rotated = pointValue(RT3DPOINT, 0.0, 1.0, 0.0);
-    resbuf text = stringValue(L"x");
     ASSERT_EQ(acedSetVar(L"errno", &seven), RTNORM);
-    ASSERT_EQ(acedSetVar(L"USERS1", &text), RTNORM);
-    ASSERT_TRUE(hxhost::setSystemVariable(L"UCSXDIR", &rotated));
-
+    ASSERT_EQ(acedSetVar(L"USERS1", &x), RTNORM);
     hxhost::resetEditor();
-
-    EXPECT_EQ(readShort(L"errno"), 0);
-    EXPECT_EQ(readString(L"USERS1"), L"");
-    resbuf rb{};
-    ASSERT_EQ(acedGetVar(L"UCSXDIR", &rb), RTNORM);
-    EXPECT_EQ(rb.resval.rpoint[X], 1.0);
+    EXPECT_EQ(read(L"errno"), L"5003:0");
+    EXPECT_EQ(read(L"USERS1"), L"5005:");
+    EXPECT_EQ(read(L"UCSXDIR"), L"5009:1,0,0");
 }

@@ -22,8 +22,7 @@ TEST_F(TableSearchTest, FoundRecordsAreDescribed) {
         {L"APPID", L"acad", L"APPID", L"ACAD", 0, recordId<AcDbRegAppTable>(L"ACAD")},
         {L"layer", L"PIPES", L"LAYER", L"Pipes", 4, pipes},
         {L"Block", L"*Model_Space", L"BLOCK", L"*Model_Space", 0,
-         recordId<AcDbBlockTable>(ACDB_MODEL_SPACE)},
-    };
+         recordId<AcDbBlockTable>(ACDB_MODEL_SPACE)}};
     for (const Case& c : cases) {
         resbuf* rb = acdbTblSearch(c.table, c.name, 1);
         ASSERT_NE(rb, nullptr);
@@ -39,13 +38,20 @@ TEST_F(TableSearchTest, FoundRecordsAreDescribed) {
     }
 }
 
-TEST_F(TableSearchTest, MissesGiveNull) {
+TEST_F(TableSearchTest, MissesGiveNullAndBadNamesAreRefused) {
     const AcDbObjectId gone = hxhost::addLayer(L"Gone");
     eraseObject(gone);
     EXPECT_EQ(acdbTblSearch(L"LAYER", L"Gone", 0), nullptr);
     EXPECT_EQ(acdbTblSearch(L"LAYER", L"Never", 0), nullptr);
     EXPECT_EQ(acdbTblSearch(L"STYLE", L"Standard", 0), nullptr);
     EXPECT_EQ(acdbTblSearch(L"LAYER", nullptr, 0), nullptr);
+    ads_name name = {5, 5};
+    EXPECT_EQ(acdbGetAdsName(name, AcDbObjectId()), Acad::eNullObjectId);
+    EXPECT_EQ(name[0], 5);
+    const ads_name bogus = {12345, 0};
+    AcDbObjectId id = db()->clayer();
+    EXPECT_EQ(acdbGetObjectId(id, bogus), Acad::eInvalidAdsName);
+    EXPECT_EQ(id, db()->clayer());
     acdbHostApplicationServices()->setWorkingDatabase(nullptr);
     EXPECT_EQ(acdbTblSearch(L"LAYER", L"0", 0), nullptr);
 }
@@ -69,16 +75,6 @@ TEST_F(TableSearchTest, RegAppAddsOnceAndHonoursRefusals) {
     table->close();
     EXPECT_EQ(hxhost::objectCount(), before);
     EXPECT_EQ(acdbRegApp(L"VLength"), RTNORM);
-}
-
-TEST_F(TableSearchTest, AdsNamesOfIds) {
-    ads_name name = {5, 5};
-    EXPECT_EQ(acdbGetAdsName(name, AcDbObjectId()), Acad::eNullObjectId);
-    EXPECT_EQ(name[0], 5);
-    const ads_name bogus = {12345, 0};
-    AcDbObjectId id = db()->clayer();
-    EXPECT_EQ(acdbGetObjectId(id, bogus), Acad::eInvalidAdsName);
-    EXPECT_EQ(id, db()->clayer());
 }
 
 } // namespace

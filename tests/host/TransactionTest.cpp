@@ -16,6 +16,10 @@ TEST_F(TransactionTest, EndClosesWhatWasGot) {
     const AcDbObjectId a = addLine();
     const AcDbObjectId b = addLine();
     EXPECT_EQ(tm(), db()->transactionManager());
+    hxhost::failNext(hxhost::kFaultTransaction);
+    EXPECT_EQ(tm()->startTransaction(), nullptr);
+    EXPECT_EQ(tm()->topTransaction(), nullptr);
+    EXPECT_EQ(hxhost::outstanding(Resource::Transaction), 0);
     AcTransaction* tr = tm()->startTransaction();
     ASSERT_NE(tr, nullptr);
     EXPECT_EQ(tm()->topTransaction(), tr);
@@ -25,12 +29,14 @@ TEST_F(TransactionTest, EndClosesWhatWasGot) {
     ASSERT_EQ(tm()->getObject(objA, a, AcDb::kForWrite), Acad::eOk);
     ASSERT_EQ(tr->getObject(objB, b, AcDb::kForRead), Acad::eOk);
     EXPECT_TRUE(objA->isTransactionResident());
-    EXPECT_EQ(objA->close(), Acad::eOk); // held: stays open
+    EXPECT_EQ(AcDbEntity::cast(objA)->highlight(), Acad::eOk); // outlives the transaction
+    EXPECT_EQ(objA->close(), Acad::eOk);                       // held: stays open
     EXPECT_EQ(hxhost::openMode(a), AcDb::kForWrite);
     EXPECT_EQ(tr->numOpenedObjects(), 2);
     EXPECT_EQ(tm()->endTransaction(), Acad::eOk);
     EXPECT_EQ(hxhost::openMode(a), AcDb::kNotOpen);
     EXPECT_EQ(hxhost::openMode(b), AcDb::kNotOpen);
+    EXPECT_TRUE(hxhost::isHighlighted(a));
     EXPECT_EQ(tm()->numActiveTransactions(), 0);
     EXPECT_EQ(tm()->endTransaction(), Acad::eNoActiveTransactions);
     EXPECT_EQ(tm()->abortTransaction(), Acad::eNoActiveTransactions);
@@ -85,8 +91,7 @@ TEST_F(TransactionTest, RefusalsFollowTheOpenRules) {
         {"erased", erased, AcDb::kForRead, false, Acad::eWasErased},
         {"open for read elsewhere", busy, AcDb::kForWrite, false, Acad::eWasOpenForRead},
         {"locked layer", lockedLine, AcDb::kForWrite, false, Acad::eOnLockedLayer},
-        {"refused", busy, AcDb::kForRead, true, Acad::eWasOpenForWrite},
-    };
+        {"refused", busy, AcDb::kForRead, true, Acad::eWasOpenForWrite}};
     for (const Case& c : cases) {
         if (c.fault)
             hxhost::failNext(hxhost::kFaultOpen);
@@ -104,28 +109,6 @@ TEST_F(TransactionTest, RefusalsFollowTheOpenRules) {
     tm()->endTransaction();
     reader->close();
     EXPECT_EQ(tm()->getObject(obj, erased, AcDb::kForRead), Acad::eNoActiveTransactions);
-}
-
-TEST_F(TransactionTest, StartRefusedByFault) {
-    hxhost::failNext(hxhost::kFaultTransaction);
-    EXPECT_EQ(tm()->startTransaction(), nullptr);
-    EXPECT_EQ(tm()->numActiveTransactions(), 0);
-    EXPECT_EQ(tm()->topTransaction(), nullptr);
-    EXPECT_EQ(hxhost::outstanding(Resource::Transaction), 0);
-}
-
-TEST_F(TransactionTest, HighlightThroughATransaction) {
-    const AcDbObjectId a = addLine();
-    const AcDbObjectId b = addLine();
-    tm()->startTransaction();
-    for (AcDbObjectId id : {a, b}) {
-        AcDbObject* obj = nullptr;
-        ASSERT_EQ(tm()->getObject(obj, id, AcDb::kForWrite), Acad::eOk);
-        AcDbEntity::cast(obj)->highlight();
-    }
-    tm()->endTransaction();
-    EXPECT_TRUE(hxhost::isHighlighted(a));
-    EXPECT_TRUE(hxhost::isHighlighted(b));
 }
 
 } // namespace
