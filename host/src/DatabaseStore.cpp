@@ -28,6 +28,7 @@ AcDbStub* DatabaseStore::adopt(AcDbObject* obj) {
     stub->handle = seed;
     ++seed;
     stub->object.reset(obj);
+    stub->cls = obj != nullptr ? obj->isA() : nullptr;
     m_byHandle[stub->handle.value()] = stub;
     return stub;
 }
@@ -42,6 +43,7 @@ AcDbStub* DatabaseStore::adoptAt(AcDbObject* obj, const AcDbHandle& handle) {
     stub->database = m_db;
     stub->handle = handle;
     stub->object.reset(obj);
+    stub->cls = obj != nullptr ? obj->isA() : nullptr;
     m_byHandle[handle.value()] = stub;
     if (!(handle < seed))
         seed = AcDbHandle(handle.value() + 1);

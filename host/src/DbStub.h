@@ -13,5 +13,6 @@ public:
     AcDbDatabase* database = nullptr;
     AcDbHandle handle;
     std::unique_ptr<AcDbObject> object;
+    AcRxClass* cls = nullptr; // the object's class, kept here so ids answer it without a visit
     bool erased = false;
 };

@@ -82,7 +82,7 @@ AcDbDatabase* AcDbObjectId::database() const {
 
 AcRxClass* AcDbObjectId::objectClass() const {
     const AcDbStub* stub = liveStub(*this);
-    return stub == nullptr || stub->object == nullptr ? nullptr : stub->object->isA();
+    return stub == nullptr || stub->object == nullptr ? nullptr : stub->cls;
 }
 
 AcDbHandle AcDbObjectId::handle() const {
