@@ -91,11 +91,6 @@ TEST_F(ElevTest, Find3PointSlotsDuplicatesAndOrigin) {
         HxWtPointElevUtility u = withSamples(row.samples);
         AcGePoint3d p1(0, 0, 0), p2(0, 0, 0), p3(0, 0, 0);
         Access::find3(u, row.pt, p1, p2, p3);
-        EXPECT_TRUE(p1.isEqualTo(row.p1, AcGeTol()));
-        EXPECT_TRUE(p2.isEqualTo(row.p2, AcGeTol()));
-        EXPECT_TRUE(p3.isEqualTo(row.p3, AcGeTol()));
-        EXPECT_EQ(p1.z, row.p1.z);
-        EXPECT_EQ(p2.z, row.p2.z);
-        EXPECT_EQ(p3.z, row.p3.z);
+        EXPECT_TRUE(samePoints({p1, p2, p3}, {row.p1, row.p2, row.p3})) << &row - rows;
     }
 }
