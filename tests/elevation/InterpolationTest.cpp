@@ -38,6 +38,9 @@ const Case kCases[] = {
     {"repeats fill one slot only: two distinct samples and the origin",
      {AcGePoint3d(10, 0, 10), AcGePoint3d(10, 0, 10.00001), AcGePoint3d(0, 10, 20)},
      {{2, 2, 0, 10 * 0.2 + 20 * 0.2}}},
+    {"third sample within the tolerance of the line: the line rule",
+     {AcGePoint3d(0, 0, 1), AcGePoint3d(4, 0, 1), AcGePoint3d(8, 0.0005, 9)},
+     {{2, 1, 0, 1.0}}},
 };
 
 } // namespace
@@ -56,12 +59,6 @@ TEST_F(ElevTest, NoSamplesIsTheOnlyFailure) {
     double e = 42.0;
     EXPECT_EQ(u.GetPointElevation(AcGePoint3d(1, 2, 3), e), 0);
     EXPECT_EQ(e, 0.0);
-}
-
-TEST_F(ElevTest, ThirdSampleWithinToleranceOfTheLineUsesTheLineRule) {
-    HxWtPointElevUtility u =
-        withSamples({AcGePoint3d(0, 0, 1), AcGePoint3d(4, 0, 1), AcGePoint3d(8, 0.0005, 9)});
-    EXPECT_NEAR(level(u, 2, 1), 1.0, 1e-9);
 }
 
 TEST_F(ElevTest, Find3PointSlotsDuplicatesAndOrigin) {

@@ -37,36 +37,32 @@ TEST_F(Entities, ClassesAreKnownByNameBeforeAnyEntityExists) {
 // Each setter, run on an entity open for read, must refuse; open for write it
 // succeeds.
 TEST_F(Entities, SettersRefusedWhileOpenForRead) {
-    using N = NetworkBuilder;
+    const AcDbObjectId pipe = net.pipe(0, 0, 1, 0), well = net.well(0, 0), pool = net.pool(0, 0),
+                       box = net.equipment(0, 0, 1, 1);
     using E = HxDbEntity;
     const struct {
         const char* name;
-        AcDbObjectId (*make)(N&);
+        AcDbObjectId id;
         Acad::ErrorStatus (*set)(E*);
     } cases[] = {
-        {"pipe flag", [](N& n) { return n.pipe(0, 0, 1, 0); },
+        {"pipe flag", pipe,
          [](E* e) { return HxDbWtPipe::cast(e)->SetPipeFlag(HxDbWtPipe::kEquipLinkPipe); }},
-        {"pipe points", [](N& n) { return n.pipe(0, 0, 1, 0); },
+        {"pipe points", pipe,
          [](E* e) { return HxDbWtPipe::cast(e)->SetPoints(AcGePoint3d(), AcGePoint3d()); }},
-        {"pipe diameter", [](N& n) { return n.pipe(0, 0, 1, 0); },
-         [](E* e) { return HxDbWtPipe::cast(e)->SetDiameter(1.0); }},
-        {"pipe material", [](N& n) { return n.pipe(0, 0, 1, 0); },
-         [](E* e) { return HxDbWtPipe::cast(e)->SetMaterial(L"steel"); }},
-        {"well location", [](N& n) { return n.well(0, 0); },
+        {"pipe diameter", pipe, [](E* e) { return HxDbWtPipe::cast(e)->SetDiameter(1.0); }},
+        {"pipe material", pipe, [](E* e) { return HxDbWtPipe::cast(e)->SetMaterial(L"steel"); }},
+        {"well location", well,
          [](E* e) { return HxDbWtWell::cast(e)->SetWellLocation(AcGePoint3d(1, 2, 3)); }},
-        {"well diameter", [](N& n) { return n.well(0, 0); },
-         [](E* e) { return HxDbWtWell::cast(e)->SetWellDiameter(2.0); }},
-        {"pool size", [](N& n) { return n.pool(0, 0); },
-         [](E* e) { return HxDbWtPool::cast(e)->SetPoolSize(1, 1, 1); }},
-        {"equipment box", [](N& n) { return n.equipment(0, 0, 1, 1); },
+        {"well diameter", well, [](E* e) { return HxDbWtWell::cast(e)->SetWellDiameter(2.0); }},
+        {"pool size", pool, [](E* e) { return HxDbWtPool::cast(e)->SetPoolSize(1, 1, 1); }},
+        {"equipment box", box,
          [](E* e) { return HxDbWtEquipment::cast(e)->SetBox(AcGePoint3d(), AcGePoint3d()); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const AcDbObjectId id = c.make(net);
         for (AcDb::OpenMode mode : {AcDb::kForRead, AcDb::kForWrite}) {
             HxDbEntity* ent = nullptr;
-            ASSERT_EQ(acdbOpenObject(ent, id, mode), Acad::eOk);
+            ASSERT_EQ(acdbOpenObject(ent, c.id, mode), Acad::eOk);
             EXPECT_EQ(c.set(ent), mode == AcDb::kForRead ? Acad::eNotOpenForWrite : Acad::eOk);
             ent->close();
         }

@@ -103,27 +103,21 @@ TEST_F(XdataTextTest, IdFormsCutNamesLongerThan32To31) {
     }
 }
 
-TEST_F(XdataTextTest, ObjectFormsUseTheNameWhole) {
+// The object forms neither cut the name nor keep a write open.
+TEST_F(XdataTextTest, ObjectFormsUseTheNameWholeAndLeaveTheObjectOpenForRead) {
     wchar_t name[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn"; // 40 characters
-    AcDbObject* obj = nullptr;
-    ASSERT_EQ(acdbOpenObject(obj, m_line, AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(HxWtSetXdata(obj, name, L"v", nullptr), 1);
-    CString value;
-    EXPECT_EQ(HxWtGetXdata(obj, name, value), 1);
-    obj->close();
-    EXPECT_EQ(std::wcslen(name), 40u);
-    EXPECT_EQ(value, L"v");
-}
-
-TEST_F(XdataTextTest, LeavesTheObjectOpenForRead) {
     for (AcDb::OpenMode mode : {AcDb::kForRead, AcDb::kForWrite}) {
         AcDbObject* obj = nullptr;
         ASSERT_EQ(acdbOpenObject(obj, m_line, mode), Acad::eOk);
-        EXPECT_EQ(HxWtSetXdata(obj, m_app, L"v", nullptr), 1);
+        EXPECT_EQ(HxWtSetXdata(obj, name, L"v", nullptr), 1);
         EXPECT_EQ(hxhost::openMode(m_line), AcDb::kForRead);
         EXPECT_EQ(hxhost::openCount(m_line), 1);
+        CString value;
+        EXPECT_EQ(HxWtGetXdata(obj, name, value), 1);
+        EXPECT_EQ(value, L"v");
         obj->close();
     }
+    EXPECT_EQ(std::wcslen(name), 40u);
     EXPECT_EQ(hxhost::openMode(m_line), AcDb::kNotOpen);
 }
 
