@@ -57,12 +57,6 @@ TEST_F(ContainerLayoutTest, VirtualSlotsKeepTheSharedOrder) {
     using Q = HxQuene<int>;
     EXPECT_EQ(SlotsOf(&Q::Clear, &Q::Count, &Q::At, &Q::Front, &Q::Back, &Q::Push, &Q::Pop),
               (std::vector<std::ptrdiff_t>{0, 1, 2, 3, 4, 5, 6}));
-}
-
-TEST_F(ContainerLayoutTest, NewElementsAreNullIdsAndNullPointers) {
-    HxDbObjectIdList ids;
-    HxPDList<Part> parts;
-    EXPECT_TRUE(ids.At(2).isNull() && !parts.At(1));
     static_assert(sizeof(HxDbObjectIdList) == sizeof(HxDList<AcDbObjectId>));
 }
 

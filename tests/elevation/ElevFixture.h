@@ -10,6 +10,7 @@
 #include "dbpl.h"
 #include "hxhost/Drawing.h"
 
+#include <algorithm>
 #include <vector>
 
 // The utility's test access: its samples, and its private steps.
@@ -76,6 +77,14 @@ protected:
         }
         ref->close();
         return id;
+    }
+
+    // Exact equality of two point lists.
+    static bool samePoints(const std::vector<AcGePoint3d>& a, const std::vector<AcGePoint3d>& b) {
+        const auto same = [](const AcGePoint3d& p, const AcGePoint3d& q) {
+            return p.x == q.x && p.y == q.y && p.z == q.z;
+        };
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), same);
     }
 
     static std::vector<AcGePoint3d> samplesOf(HxWtPointElevUtility& u) {

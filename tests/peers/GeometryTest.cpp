@@ -35,13 +35,10 @@ TEST_F(Geometry, PointEqualityWithinTolerance) {
         EXPECT_EQ(HxGePoint2d(c.a) == HxGePoint2d(c.b), c.equal2d) << c.name;
         EXPECT_EQ(HxGePoint2d(c.a) != HxGePoint2d(c.b), !c.equal2d) << c.name;
     }
-}
-
-TEST_F(Geometry, HostPointPassesAsProductPoint) {
-    const AcGePoint3d host(1.5, -2.5, 3.0);
-    const HxGePoint p = host;
+    // A host point passes as a product point of the same layout.
+    const HxGePoint p = AcGePoint3d(1.5, -2.5, 3.0);
     EXPECT_TRUE(p.Equal3d(HxGePoint(1.5, -2.5, 3.0)));
-    EXPECT_EQ(sizeof(HxGePoint), sizeof(AcGePoint3d));
+    static_assert(sizeof(HxGePoint) == sizeof(AcGePoint3d));
 }
 
 struct HitCase {
@@ -69,9 +66,7 @@ TEST_F(Geometry, SegmentHitTestsIncludeEndsWithinTolerance) {
         EXPECT_EQ(seg3.HitTest(c.point).GetBit(0), c.hit3d) << c.name;
         EXPECT_EQ(seg2.HitTest(c.point).GetBit(0), c.hit2d) << c.name;
     }
-}
-
-TEST_F(Geometry, ZeroLengthSegmentHitOnlyAtItsPoint) {
+    // A segment of zero length is hit only at its point.
     const HxGeLineSeg3d seg(HxGePoint(1, 1, 1), HxGePoint(1, 1, 1));
     EXPECT_TRUE(seg.HitTest(HxGePoint(1, 1, 1)).GetBit(0));
     EXPECT_FALSE(seg.HitTest(HxGePoint(1, 1 + 2 * kTol, 1)).GetBit(0));
@@ -89,11 +84,6 @@ TEST_F(Geometry, ObjectListCopiesAreIndependent) {
     EXPECT_EQ(b.Count(), 2);
     ASSERT_EQ(c.Count(), 2);
     EXPECT_TRUE(c.At(1).Equal3d(HxGePoint(4, 5, 6)));
-}
-
-TEST_F(Geometry, ZeroToleranceIsSmallAndNonNegative) {
-    EXPECT_GE(g_fZero, 0.0);
-    EXPECT_LT(g_fZero, 1e-3);
 }
 
 struct FtoaCase {
@@ -117,10 +107,10 @@ TEST_F(Geometry, FtoaGivesPlainDigits) {
 TEST_F(Geometry, MainDirectoryEndsInOneBackslash) {
     const char* old = std::getenv("HXWT_MAIN_DIR");
     const std::string saved = old ? old : "";
-    setenv("HXWT_MAIN_DIR", "/opt/hxwt/", 1);
-    EXPECT_STREQ(GetMainDirectory().GetString(), L"/opt/hxwt\\");
-    setenv("HXWT_MAIN_DIR", "/opt/hxwt", 1);
-    EXPECT_STREQ(GetMainDirectory().GetString(), L"/opt/hxwt\\");
+    for (const char* dir : {"/opt/hxwt/", "/opt/hxwt"}) {
+        setenv("HXWT_MAIN_DIR", dir, 1);
+        EXPECT_STREQ(GetMainDirectory().GetString(), L"/opt/hxwt\\") << dir;
+    }
     unsetenv("HXWT_MAIN_DIR");
     const CString cwd = GetMainDirectory();
     EXPECT_GT(cwd.GetLength(), 1);

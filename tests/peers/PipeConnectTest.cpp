@@ -4,16 +4,19 @@
 #include "HxWtDbObject.h"
 #include "NetworkBuilder.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace {
 
 const double kTol = HxGeTolerance();
+using Ids = std::vector<AcDbObjectId>;
 
 class PipeConnect : public HostTest {
 protected:
     // What GetConnectEnt of the pipe gives with the class filter.
-    std::vector<AcDbObjectId> connected(AcDbObjectId pipeId, const AcRxClass* cls = nullptr) {
+    Ids connected(AcDbObjectId pipeId, const AcRxClass* cls = nullptr) {
         HxDbObjectIdList out;
         HxDbPipeEntity* pipe = nullptr;
         EXPECT_EQ(acdbOpenObject(pipe, pipeId, AcDb::kForRead), Acad::eOk);
@@ -21,7 +24,7 @@ protected:
             return {};
         pipe->GetConnectEnt(out, cls);
         pipe->close();
-        std::vector<AcDbObjectId> ids;
+        Ids ids;
         for (out.First(); !out.IsEnd(); out.Next())
             ids.push_back(out.Current());
         return ids;
@@ -30,59 +33,41 @@ protected:
     NetworkBuilder net;
 };
 
-struct MeetCase {
-    const char* name;
-    double offset; // plan offset of the other entity from the pipe's end
-    bool meets;
-};
-
-const MeetCase kBoundary[] = {
-    {"exact", 0.0, true},
-    {"half the tolerance", 0.5 * kTol, true},
-    {"at the tolerance", kTol, true},
-    {"twice the tolerance", 2 * kTol, false},
-    {"far", 1.0, false},
-};
-
-TEST_F(PipeConnect, PipeEndsMeetWithinTolerance) {
-    for (const MeetCase& c : kBoundary) {
-        // The ends meet at the origin, where offsets are exact.
-        const AcDbObjectId a = net.pipe(-10, 0, 0, 0);
-        const AcDbObjectId b = net.pipe(c.offset, 0, 10, 0);
-        EXPECT_EQ(connected(a).size(), c.meets ? 1u : 0u) << c.name;
-        EXPECT_EQ(connected(b).size(), c.meets ? 1u : 0u) << c.name << " (other side)";
-        hxhost::resetDrawings();
-    }
-}
-
-TEST_F(PipeConnect, WellMeetsInPlanWhateverItsHeight) {
-    for (const MeetCase& c : kBoundary) {
+// A pipe ends at the origin; the other entity lies `offset` away in plan: a
+// pipe's start, a well's location (at another height) or a box's left edge.
+TEST_F(PipeConnect, EndsMeetWithinTheTolerance) {
+    const struct {
+        const char* name;
+        double offset;
+        bool meets;
+    } cases[] = {{"exact", 0.0, true},
+                 {"half the tolerance", 0.5 * kTol, true},
+                 {"at the tolerance", kTol, true},
+                 {"twice the tolerance", 2 * kTol, false},
+                 {"far", 1.0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const AcDbObjectId pipe = net.pipe(-10, 0, 0, 0);
-        const AcDbObjectId well = net.well(0, c.offset, -3.5);
-        const std::vector<AcDbObjectId> expected =
-            c.meets ? std::vector<AcDbObjectId>{well} : std::vector<AcDbObjectId>{};
-        EXPECT_EQ(connected(pipe), expected) << c.name;
+        const AcDbObjectId other[] = {net.pipe(c.offset, 0, 10, 0), net.well(0, c.offset, -3.5),
+                                      net.equipment(c.offset, -1, 2, 1)};
+        const Ids expected = c.meets ? Ids(std::begin(other), std::end(other)) : Ids{};
+        EXPECT_EQ(connected(pipe), expected);
+        const Ids back = connected(other[0]);
+        EXPECT_EQ(std::count(back.begin(), back.end(), pipe), c.meets ? 1 : 0) << "other pipe";
         hxhost::resetDrawings();
     }
 }
 
-TEST_F(PipeConnect, WellMeetsOnlyAtItsLocationNotItsCircle) {
+TEST_F(PipeConnect, WellMeetsAtItsLocationAndABoxAnywhereInside) {
     const AcDbObjectId pipe = net.pipe(0, 0, 10, 0);
     net.well(10.4, 0, 0, 2.0); // the circle holds the end, the location does not
     EXPECT_TRUE(connected(pipe).empty());
-}
-
-TEST_F(PipeConnect, EquipmentMeetsWhenItsBoxHoldsTheEnd) {
-    for (const MeetCase& c : kBoundary) {
-        const AcDbObjectId pipe = net.pipe(-10, 0, 0, 0);
-        // The box's left edge lies `offset` beyond the pipe's end.
-        net.equipment(c.offset, -1, 2, 1);
-        EXPECT_EQ(connected(pipe).size(), c.meets ? 1u : 0u) << c.name;
-        hxhost::resetDrawings();
-    }
-    const AcDbObjectId pipe = net.pipe(0, 0, 10, 0);
     const AcDbObjectId inside = net.equipment(8, -1, 12, 1);
-    EXPECT_EQ(connected(pipe), std::vector<AcDbObjectId>{inside});
+    EXPECT_EQ(connected(pipe), Ids{inside});
+    // An entity at both ends is listed once.
+    const AcDbObjectId shortPipe = net.pipe(-3, 5, -1, 5);
+    const AcDbObjectId box = net.equipment(-4, 4, 0, 6);
+    EXPECT_EQ(connected(shortPipe), Ids{box});
 }
 
 TEST_F(PipeConnect, StartThenEndEachInDrawingOrder) {
@@ -93,8 +78,7 @@ TEST_F(PipeConnect, StartThenEndEachInDrawingOrder) {
     const AcDbObjectId atStart2 = net.well(0, 0);
     const AcDbObjectId atEnd3 = net.pipe(20, 0, 10, 0);
     net.pipe(3, 3, 4, 4); // meets nothing
-    const std::vector<AcDbObjectId> expected{atStart1, atStart2, atEnd1, atEnd2, atEnd3};
-    EXPECT_EQ(connected(pipe), expected);
+    EXPECT_EQ(connected(pipe), (Ids{atStart1, atStart2, atEnd1, atEnd2, atEnd3}));
 }
 
 TEST_F(PipeConnect, ClassFilterAcceptsDerivedClasses) {
@@ -106,7 +90,7 @@ TEST_F(PipeConnect, ClassFilterAcceptsDerivedClasses) {
     const struct {
         const char* name;
         const AcRxClass* cls;
-        std::vector<AcDbObjectId> expected;
+        Ids expected;
     } cases[] = {
         {"wells", HxDbWtWell::desc(), {w1, w2}},
         {"pipes by the generic class", HxDbPipeEntity::desc(), {p2}},
@@ -120,12 +104,6 @@ TEST_F(PipeConnect, ClassFilterAcceptsDerivedClasses) {
         EXPECT_EQ(connected(pipe, c.cls), c.expected) << c.name;
 }
 
-TEST_F(PipeConnect, EntityAtBothEndsListedOnce) {
-    const AcDbObjectId pipe = net.pipe(0, 0, 2, 0);
-    const AcDbObjectId box = net.equipment(-1, -1, 3, 1);
-    EXPECT_EQ(connected(pipe), std::vector<AcDbObjectId>{box});
-}
-
 TEST_F(PipeConnect, ErasedEntitiesAndOtherDrawingsAreIgnored) {
     const AcDbObjectId pipe = net.pipe(0, 0, 10, 0);
     const AcDbObjectId gone = net.well(10, 0);
@@ -136,10 +114,7 @@ TEST_F(PipeConnect, ErasedEntitiesAndOtherDrawingsAreIgnored) {
     AcDbDatabase side;
     NetworkBuilder(&side).well(0, 0);
     EXPECT_TRUE(connected(pipe).empty());
-}
-
-TEST_F(PipeConnect, PipeOutsideADatabaseMeetsNothing) {
-    net.well(0, 0);
+    // A pipe outside any database meets nothing.
     HxDbWtPipe loose(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0));
     HxDbObjectIdList out;
     loose.GetConnectEnt(out, nullptr);

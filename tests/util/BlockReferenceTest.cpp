@@ -6,14 +6,20 @@ namespace {
 class BlockReferenceTest : public UtilDrawingTest {
 protected:
     void SetUp() override {
+        m_block = addBlock(L"\u9600\u95E8Valve");
+        m_ref = hxhost::addToModelSpace(new AcDbBlockReference(AcGePoint3d(1, 1, 0), m_block));
+    }
+    // Adds an empty block definition of that name.
+    static AcDbObjectId addBlock(const wchar_t* name) {
         AcDbBlockTable* table = nullptr;
-        ASSERT_EQ(db()->getBlockTable(table, AcDb::kForWrite), Acad::eOk);
+        AcDbObjectId id;
+        EXPECT_EQ(db()->getBlockTable(table, AcDb::kForWrite), Acad::eOk);
         auto* record = new AcDbBlockTableRecord;
-        ASSERT_EQ(record->setName(L"\u9600\u95E8Valve"), Acad::eOk);
-        ASSERT_EQ(table->add(m_block, record), Acad::eOk);
+        EXPECT_EQ(record->setName(name), Acad::eOk);
+        EXPECT_EQ(table->add(id, record), Acad::eOk);
         record->close();
         table->close();
-        m_ref = hxhost::addToModelSpace(new AcDbBlockReference(AcGePoint3d(1, 1, 0), m_block));
+        return id;
     }
     AcDbObjectId m_block;
     AcDbObjectId m_ref;
@@ -22,16 +28,7 @@ protected:
 TEST_F(BlockReferenceTest, NamesTheBlockAReferenceShows) {
     EXPECT_EQ(HxWtGetBlockReferenceName(m_ref), L"\u9600\u95E8Valve");
     const AcDbObjectId line = addLine();
-    AcDbObjectId erasedBlock;
-    {
-        AcDbBlockTable* table = nullptr;
-        ASSERT_EQ(db()->getBlockTable(table, AcDb::kForWrite), Acad::eOk);
-        auto* record = new AcDbBlockTableRecord;
-        record->setName(L"Gone");
-        ASSERT_EQ(table->add(erasedBlock, record), Acad::eOk);
-        record->close();
-        table->close();
-    }
+    const AcDbObjectId erasedBlock = addBlock(L"Gone");
     const AcDbObjectId refToGone =
         hxhost::addToModelSpace(new AcDbBlockReference(AcGePoint3d(), erasedBlock));
     eraseObject(erasedBlock);

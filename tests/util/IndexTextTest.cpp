@@ -11,23 +11,21 @@ TEST_F(IndexTextTest, IncreasesTheFinalIndex) {
     const struct {
         const wchar_t* label;
         const wchar_t* next;
-    } cases[] = {
-        {L"J1", L"J2"},
-        {L"J9", L"J10"},
-        {L"J09", L"J10"},
-        {L"W-7", L"W-8"},
-        {L"12", L"13"},
-        {L"a", L"b"},
-        {L"Pz", L"Pa"},
-        {L"PZ", L"PA"},
-        {L"K", L"L"},
-        {L"P-", L"P-1"},
-        {L"", L""},
-        {L"J000", L"J1"},
-        {L"7z", L"7a"},
-        {L"J\u4E00", L"J\u4E001"},
-        {L"999999999", L"1000000000"},
-    };
+    } cases[] = {{L"J1", L"J2"},
+                 {L"J9", L"J10"},
+                 {L"J09", L"J10"},
+                 {L"W-7", L"W-8"},
+                 {L"12", L"13"},
+                 {L"a", L"b"},
+                 {L"Pz", L"Pa"},
+                 {L"PZ", L"PA"},
+                 {L"K", L"L"},
+                 {L"P-", L"P-1"},
+                 {L"", L""},
+                 {L"J000", L"J1"},
+                 {L"7z", L"7a"},
+                 {L"J\u4E00", L"J\u4E001"},
+                 {L"999999999", L"1000000000"}};
     for (const auto& c : cases)
         EXPECT_STREQ(HxWtIncreaseIndex(c.label).GetString(), c.next) << c.label;
 }

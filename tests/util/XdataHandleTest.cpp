@@ -28,20 +28,26 @@ TEST_F(XdataHandleTest, StoresTheHandleTextAndFindsTheObjectAgain) {
     EXPECT_EQ(found, m_target);
 }
 
-TEST_F(XdataHandleTest, ReplacesTheApplicationsItemsOnly) {
+TEST_F(XdataHandleTest, FollowsTheFirst1005AndReplacesTheApplicationsItemsOnly) {
     ASSERT_EQ(acdbRegApp(L"HxRef"), RTNORM);
     ASSERT_EQ(acdbRegApp(L"Other"), RTNORM);
-    ASSERT_EQ(
-        storeChain(m_line, acutBuildList(1001, L"HxRef", 1000, L"old", 1001, L"Other", 1070, 1, 0)),
-        Acad::eOk);
-    // A reference to the object itself does not open while the id form holds
-    // the object for write.
-    EXPECT_EQ(HxWtSetHandleXdata(m_line, m_app, m_line), 0);
-    EXPECT_EQ(dumpXdata(m_line, m_app), L"1001:HxRef 1000:old");
-    ASSERT_EQ(HxWtSetHandleXdata(m_line, m_app, m_target), 1);
+    ACHAR first[17] = {};
+    ACHAR second[17] = {};
+    m_target.handle().getIntoAsciiBuffer(first);
+    m_line.handle().getIntoAsciiBuffer(second);
+    ASSERT_EQ(storeChain(m_line, acutBuildList(1001, L"HxRef", 1000, L"old", 1005, first, 1005,
+                                               second, 1001, L"Other", 1070, 1, 0)),
+              Acad::eOk);
     AcDbObjectId found;
     EXPECT_EQ(HxWtGetHandleXdata(m_line, m_app, found), 1);
     EXPECT_EQ(found, m_target);
+    // A reference to the object itself does not open while the id form holds
+    // the object for write.
+    const std::wstring stored = dumpXdata(m_line, m_app);
+    EXPECT_EQ(HxWtSetHandleXdata(m_line, m_app, m_line), 0);
+    EXPECT_EQ(dumpXdata(m_line, m_app), stored);
+    ASSERT_EQ(HxWtSetHandleXdata(m_line, m_app, m_target), 1);
+    EXPECT_EQ(dumpXdata(m_line, m_app), std::wstring(L"1001:HxRef 1005:") + first);
     EXPECT_EQ(dumpXdata(m_line, L"Other"), L"1001:Other 1070");
 }
 
@@ -60,20 +66,6 @@ TEST_F(XdataHandleTest, ObjectFormsNeedTheCallersOpen) {
     EXPECT_EQ(HxWtGetHandleXdata(obj, m_app, found), 1);
     EXPECT_EQ(hxhost::openMode(m_line), AcDb::kForWrite);
     obj->close();
-    EXPECT_EQ(found, m_target);
-}
-
-TEST_F(XdataHandleTest, FollowsTheFirst1005Item) {
-    ASSERT_EQ(acdbRegApp(L"HxRef"), RTNORM);
-    ACHAR first[17] = {};
-    ACHAR second[17] = {};
-    m_target.handle().getIntoAsciiBuffer(first);
-    m_line.handle().getIntoAsciiBuffer(second);
-    ASSERT_EQ(
-        storeChain(m_line, acutBuildList(1001, L"HxRef", 1000, L"x", 1005, first, 1005, second, 0)),
-        Acad::eOk);
-    AcDbObjectId found;
-    EXPECT_EQ(HxWtGetHandleXdata(m_line, m_app, found), 1);
     EXPECT_EQ(found, m_target);
 }
 

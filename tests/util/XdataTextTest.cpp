@@ -21,12 +21,15 @@ CString Repeat(wchar_t ch, int count) {
     return CString(ch, count);
 }
 
+// The first store registers the application; later ones add no record. The
+// last row counts bytes in UTF-8, where a CJK character takes three.
 TEST_F(XdataTextTest, ChoosesTheLayoutByAnsiByteCount) {
     const wchar_t han = L'\u6C34'; // two bytes in GBK
     const struct {
         const char* name;
         CString text;
         const wchar_t* layout;
+        UINT codePage = 0; // 0: the default
     } cases[] = {
         {"empty", L"", L"1001:HxApp 1000:"},
         {"255 ascii", Repeat(L'a', 255), nullptr},
@@ -39,12 +42,21 @@ TEST_F(XdataTextTest, ChoosesTheLayoutByAnsiByteCount) {
         {"127 ascii + 127 han = 381 bytes", Repeat(L'b', 127) + Repeat(han, 127),
          L"1001:HxApp 1004/127 1004/127 1004/127 1004/0"},
         {"635 bytes", Repeat(L'c', 635),
-         L"1001:HxApp 1004/127 1004/127 1004/127 1004/127 "
-         L"1004/127 1004/0"},
+         L"1001:HxApp 1004/127 1004/127 1004/127 1004/127 1004/127 1004/0"},
+        {"86 han in UTF-8 = 258 bytes", Repeat(han, 86), L"1001:HxApp 1004/127 1004/127 1004/4",
+         CP_UTF8},
     };
+    ASSERT_FALSE(isRegistered(L"HxApp"));
+    int objects = -1;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(HxWtSetXdata(m_line, m_app, c.text, nullptr), 1);
+        if (c.codePage != 0) {
+            ASSERT_TRUE(hxhost::setAnsiCodePage(c.codePage));
+        }
+        ASSERT_EQ(HxWtSetXdata(m_line, m_app, c.text, objects < 0 ? nullptr : db()), 1);
+        EXPECT_TRUE(isRegistered(L"HxApp"));
+        EXPECT_TRUE(objects < 0 || hxhost::objectCount() == objects) << "a record was added";
+        objects = hxhost::objectCount();
         const std::wstring layout = c.layout != nullptr
                                         ? std::wstring(c.layout)
                                         : L"1001:HxApp 1000:" + std::wstring(c.text.GetString());
@@ -53,17 +65,6 @@ TEST_F(XdataTextTest, ChoosesTheLayoutByAnsiByteCount) {
         EXPECT_EQ(HxWtGetXdata(m_line, m_app, back), 1);
         EXPECT_EQ(back, c.text);
     }
-}
-
-TEST_F(XdataTextTest, CountsBytesInTheConfiguredCodePage) {
-    // In UTF-8 a CJK character takes three bytes: 86 of them pass 255.
-    ASSERT_TRUE(hxhost::setAnsiCodePage(CP_UTF8));
-    const CString text = Repeat(L'\u6C34', 86);
-    ASSERT_EQ(HxWtSetXdata(m_line, m_app, text, nullptr), 1);
-    EXPECT_EQ(dumpXdata(m_line, L"HxApp"), L"1001:HxApp 1004/127 1004/127 1004/4");
-    CString back;
-    EXPECT_EQ(HxWtGetXdata(m_line, m_app, back), 1);
-    EXPECT_EQ(back, text);
 }
 
 TEST_F(XdataTextTest, ReplacesOnlyItsOwnApplication) {
@@ -76,16 +77,6 @@ TEST_F(XdataTextTest, ReplacesOnlyItsOwnApplication) {
     EXPECT_EQ(dumpXdata(m_line), L"1001:HxApp 1000:new 1001:Other 1000:keep");
     ASSERT_EQ(HxWtSetXdata(m_line, m_app, Repeat(L'x', 300), nullptr), 1);
     EXPECT_EQ(dumpXdata(m_line), L"1001:HxApp 1004/127 1004/127 1004/46 1001:Other 1000:keep");
-}
-
-TEST_F(XdataTextTest, RegistersAMissingApplication) {
-    ASSERT_FALSE(isRegistered(L"HxApp"));
-    ASSERT_EQ(HxWtSetXdata(m_line, m_app, L"v", nullptr), 1);
-    EXPECT_TRUE(isRegistered(L"HxApp"));
-    // A second store finds the application's xdata and registers nothing more.
-    const int objects = hxhost::objectCount();
-    ASSERT_EQ(HxWtSetXdata(m_line, m_app, L"w", db()), 1);
-    EXPECT_EQ(hxhost::objectCount(), objects);
 }
 
 TEST_F(XdataTextTest, IdFormsCutNamesLongerThan32To31) {
@@ -112,27 +103,21 @@ TEST_F(XdataTextTest, IdFormsCutNamesLongerThan32To31) {
     }
 }
 
-TEST_F(XdataTextTest, ObjectFormsUseTheNameWhole) {
+// The object forms neither cut the name nor keep a write open.
+TEST_F(XdataTextTest, ObjectFormsUseTheNameWholeAndLeaveTheObjectOpenForRead) {
     wchar_t name[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn"; // 40 characters
-    AcDbObject* obj = nullptr;
-    ASSERT_EQ(acdbOpenObject(obj, m_line, AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(HxWtSetXdata(obj, name, L"v", nullptr), 1);
-    CString value;
-    EXPECT_EQ(HxWtGetXdata(obj, name, value), 1);
-    obj->close();
-    EXPECT_EQ(std::wcslen(name), 40u);
-    EXPECT_EQ(value, L"v");
-}
-
-TEST_F(XdataTextTest, LeavesTheObjectOpenForRead) {
     for (AcDb::OpenMode mode : {AcDb::kForRead, AcDb::kForWrite}) {
         AcDbObject* obj = nullptr;
         ASSERT_EQ(acdbOpenObject(obj, m_line, mode), Acad::eOk);
-        EXPECT_EQ(HxWtSetXdata(obj, m_app, L"v", nullptr), 1);
+        EXPECT_EQ(HxWtSetXdata(obj, name, L"v", nullptr), 1);
         EXPECT_EQ(hxhost::openMode(m_line), AcDb::kForRead);
         EXPECT_EQ(hxhost::openCount(m_line), 1);
+        CString value;
+        EXPECT_EQ(HxWtGetXdata(obj, name, value), 1);
+        EXPECT_EQ(value, L"v");
         obj->close();
     }
+    EXPECT_EQ(std::wcslen(name), 40u);
     EXPECT_EQ(hxhost::openMode(m_line), AcDb::kNotOpen);
 }
 
