@@ -66,7 +66,8 @@ struct Build {
     bool twice;
 };
 
-std::string BuildAndDump(const hxgraphtest::DrawnNetwork& net, const Build& b, unsigned seed, bool literal) {
+std::string BuildAndDump(const hxgraphtest::DrawnNetwork& net, const Build& b, unsigned seed,
+                         bool literal) {
     HxDbWtPipeGraph g;
     HxWtSetPipeGraphLiteralLookup(g, literal);
     g.SetPipeGraphType(b.pressure ? HxDbWtPipeGraph::kPressure : HxDbWtPipeGraph::kGravity);
@@ -101,7 +102,8 @@ TEST_F(Differential, IndexedLookupsMatchAPlainScan) {
         for (int variant = 0; variant < 8; ++variant) {
             Build b{(variant & 1) != 0, (variant & 2) != 0, static_cast<int>((seed + variant) % 3),
                     (variant & 4) != 0};
-            std::string indexed = BuildAndDump(net, b, seed + static_cast<unsigned>(variant), false);
+            std::string indexed =
+                BuildAndDump(net, b, seed + static_cast<unsigned>(variant), false);
             std::string literal = BuildAndDump(net, b, seed + static_cast<unsigned>(variant), true);
             ASSERT_EQ(indexed, literal) << "seed " << seed << " variant " << variant;
             ++compared;

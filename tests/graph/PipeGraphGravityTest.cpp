@@ -1,5 +1,5 @@
-// Gravity networks: orientation toward the outlet from a picked pipe, the
-// path builder between two wells, dead ends and withOutNode.
+// Gravity networks: orientation toward the outlet from a picked pipe or well,
+// the path builder between two wells, dead ends and withOutNode.
 #include "PipeNetworkTest.h"
 
 namespace {
@@ -18,90 +18,58 @@ protected:
     }
 };
 
-TEST_F(GravityNetwork, FlowRunsTowardTheOutlet) {
-    HxDbWtPipeGraph g;
-    ASSERT_EQ(g.CreateGraph(id("A"), near("O", "W1")), 0);
-    EXPECT_EQ(g.rootId, id("O"));
-    expectFlow(g, "W2 -> W1 -> O");
-    expectFlow(g, "W3 -> W1");
-    HxDbWtPipeNode* o = g.FindNode(id("O"));
-    HxDbWtPipeNode* w1 = g.FindNode(id("W1"));
-    EXPECT_EQ(edgeNames(g, o->inEdges), "A");
-    EXPECT_EQ(o->outEdge, -1);
-    EXPECT_EQ(edgeName(g, w1->outEdge), "A");
-    EXPECT_EQ(edgeNames(g, w1->inEdges), "B C");
-    EXPECT_EQ(edgeName(g, g.FindNode(id("W2"))->outEdge), "B");
-    EXPECT_EQ(edgeName(g, g.FindNode(id("W3"))->outEdge), "C");
-    EXPECT_EQ(g.startEdge, -1) << "only the pressure builders set it";
-}
-
-TEST_F(GravityNetwork, PickedWellIsTheRootAndNothingIsPruned) {
-    HxDbWtPipeGraph g;
-    ASSERT_EQ(g.CreateGraph(id("W1"), AcGePoint3d(999, 999, 0)), 0);
-    EXPECT_EQ(g.rootId, id("W1"));
-    EXPECT_EQ(g.nodes.Count(), 4);
-    expectFlow(g, "O -> W1");
-    expectFlow(g, "W2 -> W1");
-}
-
-TEST_F(GravityNetwork, DeadEndFailsUnlessWithOutNode) {
-    point("end", 30, -5);
-    pipe("D", "W3", "end");
+TEST_F(GravityNetwork, EdgesRunTowardTheRootOrAlongThePath) {
+    // W5 shares W3's spot, so both are reached by C, and D from there up to
+    // an open end has two wells but meets no new node.
+    auto twin = [](GravityNetwork& t) {
+        t.well("W5", 20, -5);
+        t.point("end", 30, -5);
+        t.pipe("D", "W3", "end");
+    };
     struct Case {
+        const char* what;
+        void (*draw)(GravityNetwork&);
         bool withOutNode;
+        const char* from;
+        const char* to; // null: CreateGraph(from, a point a tenth along A from O)
         int status;
-        std::string edges;
-    } cases[] = {{false, 6, "A B C D"}, {true, 0, "B C"}};
+        const char* root;
+        std::string flows, relations;
+    } cases[] = {
+        {"picked pipe", nullptr, false, "A", nullptr, 0, "O", "A:W1->O B:W2->W1 C:W3->W1",
+         "O(ins A) W1(ins B C out A) W2(out B) W3(out C)"},
+        {"picked well: the root, nothing pruned", nullptr, false, "W1", nullptr, 0, "W1",
+         "A:O->W1 B:W2->W1 C:W3->W1", "W1(ins A B C) O(out A) W2(out B) W3(out C)"},
+        {"dead end: D reaches no new node upstream", twin, false, "W1", nullptr, 6, "W1",
+         "A:O->W1 B:W2->W1 C:W5->W1 D:-->W3",
+         "W1(ins A B C) O(out A) W2(out B) W3(ins D out C) W5()"},
+        {"dead end accepted as an open end with withOutNode", twin, true, "W1", nullptr, 0, "W1",
+         "B:W2->W1 C:W5->W1 D:-->W3", "W1(ins B C) O() W2(out B) W3(ins D out C) W5(out D)"},
+        {"path from the first well to the second", nullptr, false, "W2", "O", 0, "W2",
+         "B:W2->W1 A:W1->O", "W2(out B) W1(in B out A) O(in A)"},
+        {"path through a pipe that is not a network pipe",
+         [](GravityNetwork& t) {
+             t.well("W4", 30, 5);
+             t.pipe("E", "W2", "W4", 2);
+         },
+         false, "W4", "O", 0, "W4", "B:-->- A:-->-", "W4() W1() W2() O()"},
+    };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        hxhost::resetDrawings();
+        SetUp();
+        if (c.draw != nullptr)
+            c.draw(*this);
         HxDbWtPipeGraph g;
         g.SetWithOutNode(c.withOutNode);
-        EXPECT_EQ(g.CreateGraph(id("A"), near("O", "W1")), c.status) << c.withOutNode;
-        EXPECT_EQ(edgeList(g), c.edges) << c.withOutNode;
+        int status = c.to != nullptr ? g.CreateGraph(id(c.from), id(c.to))
+                                     : g.CreateGraph(id(c.from), near("O", "W1"));
+        EXPECT_EQ(status, c.status);
+        EXPECT_EQ(nameOf(g.rootId), c.root);
+        EXPECT_EQ(flows(g), c.flows);
+        EXPECT_EQ(relations(g), c.relations);
+        EXPECT_EQ(g.startEdge, -1) << "only the pressure builders set it";
     }
-}
-
-TEST_F(GravityNetwork, PathRunsFromTheFirstWellToTheSecond) {
-    HxDbWtPipeGraph g;
-    ASSERT_EQ(g.CreateGraph(id("W2"), id("O")), 0);
-    EXPECT_EQ(edgeList(g), "B A");
-    EXPECT_EQ(nodeList(g), "W2 W1 O");
-    EXPECT_EQ(nodeNames(g, g.pathNodeOrder), "W2 W1 O");
-    EXPECT_EQ(edgeNames(g, g.pathEdgeOrder), "B A");
-    expectFlow(g, "W2 -> W1 -> O");
-    struct Expect {
-        std::string node, in, out;
-    } nodes[] = {{"W2", "-", "B"}, {"W1", "B", "A"}, {"O", "A", "-"}};
-    for (const Expect& e : nodes) {
-        HxDbWtPipeNode* n = g.FindNode(id(e.node));
-        EXPECT_EQ(edgeName(g, n->inEdge), e.in) << e.node;
-        EXPECT_EQ(edgeName(g, n->outEdge), e.out) << e.node;
-        EXPECT_EQ(n->inEdges.Count(), 0) << e.node;
-    }
-    EXPECT_EQ(g.endId, id("O"));
-    EXPECT_EQ(g.FindEdge(id("C")), nullptr) << "the side pipe is not on the path";
-}
-
-TEST_F(GravityNetwork, PathSkipsPipesThatAreNotNetworkPipes) {
-    well("W4", 30, 5);
-    pipe("E", "W2", "W4", 2);
-    HxDbWtPipeGraph g;
-    EXPECT_EQ(g.CreateGraph(id("W4"), id("O")), 0);
-    EXPECT_EQ(edgeList(g), "B A");
-    EXPECT_EQ(nodeList(g), "W4 W1 W2 O");
-    EXPECT_EQ(g.FindNode(id("W4"))->outEdge, -1) << "the walk cannot leave the root";
-    EXPECT_EQ(edgeFlow(g, "B"), "B: - -> -");
-}
-
-TEST_F(GravityNetwork, UnitsConvertForADrawingInMetres) {
-    HxDbSetDrawUnit(nullptr, 1);
-    HxDbWtPipeGraph g;
-    ASSERT_EQ(g.CreateGraph(id("A"), near("O", "W1")), 0);
-    HxDbWtPipeEdge* a = g.FindEdge(id("A"));
-    EXPECT_DOUBLE_EQ(a->upriverHeight, 12.5);
-    EXPECT_DOUBLE_EQ(a->length, 10000.0);
-    EXPECT_DOUBLE_EQ(a->length2d, 10000.0);
-    EXPECT_EQ(a->material, CString(L"PE"));
-    EXPECT_EQ(g.FindNode(id("O"))->poolLength, 4000.0);
 }
 
 } // namespace

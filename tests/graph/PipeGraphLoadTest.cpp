@@ -2,13 +2,15 @@
 // conversions (diameters truncated after the division).
 #include "PipeNetworkTest.h"
 
+#include <cmath>
+
 namespace {
 
 class Loading : public PipeNetworkTest {};
 
-TEST_F(Loading, DiameterAndHeightsFollowTheDrawingUnit) {
+TEST_F(Loading, LengthsDiameterAndHeightsFollowTheDrawingUnit) {
     struct Case {
-        unsigned char unit;
+        unsigned char unit; // 1: metres, converted to millimetres
         double diameter;
         int expected;
         double upriver;
@@ -17,6 +19,7 @@ TEST_F(Loading, DiameterAndHeightsFollowTheDrawingUnit) {
         {0, 0.3, 0, 0.0125}, {0, 700, 700, 0.0125},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.diameter);
         hxhost::resetDrawings();
         HxDbSetDrawUnit(nullptr, c.unit);
         pool("O", 0, 0);
@@ -24,15 +27,21 @@ TEST_F(Loading, DiameterAndHeightsFollowTheDrawingUnit) {
         pipe("P", "O", "W", 1, c.diameter);
         HxDbWtPipeGraph g;
         ASSERT_EQ(g.CreateGraph(id("P"), near("O", "W")), 0);
+        double mm = c.unit != 0 ? 1000.0 : 1.0;
         HxDbWtPipeEdge* p = g.FindEdge(id("P"));
-        EXPECT_EQ(p->diameter, c.expected) << c.diameter;
-        EXPECT_DOUBLE_EQ(p->upriverHeight, c.upriver) << c.diameter;
+        EXPECT_EQ(p->diameter, c.expected);
+        EXPECT_DOUBLE_EQ(p->upriverHeight, c.upriver);
+        EXPECT_DOUBLE_EQ(p->length2d, 10.0 * mm);
+        EXPECT_NEAR(p->length, std::sqrt(100.0 + 3.5 * 3.5) * mm, 1e-9 * mm);
+        EXPECT_EQ(p->material, CString(L"PE"));
         HxDbWtPipeNode* w = g.FindNode(id("W"));
-        EXPECT_DOUBLE_EQ(w->location.z, c.unit != 0 ? 3500.0 : 3.5);
+        EXPECT_DOUBLE_EQ(w->location.z, 3.5 * mm);
         EXPECT_DOUBLE_EQ(w->location.x, 10.0) << "plan positions are not converted";
         EXPECT_EQ(w->kind, 1);
-        EXPECT_EQ(g.FindNode(id("O"))->kind, 2);
-        EXPECT_EQ(g.FindNode(id("O"))->prefix, CString(L"O"));
+        HxDbWtPipeNode* o = g.FindNode(id("O"));
+        EXPECT_EQ(o->kind, 2);
+        EXPECT_EQ(o->prefix, CString(L"O"));
+        EXPECT_DOUBLE_EQ(o->poolLength, 4.0 * mm);
     }
 }
 
@@ -81,8 +90,9 @@ TEST_F(Loading, PathLoadingNumbersWhatItCreates) {
     ASSERT_EQ(g.CreateGraph(id("W0"), id("W2")), 0);
     EXPECT_EQ(edgeList(g), "P1 P2");
     EXPECT_EQ(nodeList(g), "W0 W1 W2");
-    EXPECT_EQ(names(g.pathEdgeOrder, [](int i) { return std::to_string(i); }), "0 1");
-    EXPECT_EQ(names(g.pathNodeOrder, [](int i) { return std::to_string(i); }), "0 1 2");
+    EXPECT_EQ(join(g.pathEdgeOrder, [](int i) { return std::to_string(i); }), "0 1");
+    EXPECT_EQ(join(g.pathNodeOrder, [](int i) { return std::to_string(i); }), "0 1 2");
+    EXPECT_EQ(g.endId, id("W2"));
 }
 
 } // namespace
