@@ -45,6 +45,8 @@ TEST_F(Loading, LengthsDiameterAndHeightsFollowTheDrawingUnit) {
     }
 }
 
+// Only pipes with flag 1 become edges, with withOutNode only those between two
+// wells; path loading numbers the elements it creates.
 TEST_F(Loading, OnlyNetworkPipesBecomeEdges) {
     pool("O", 0, 0);
     well("W1", 10, 0);
@@ -55,44 +57,27 @@ TEST_F(Loading, OnlyNetworkPipesBecomeEdges) {
     pipe("B", "W1", "W2");
     pipe("G", "W1", "W3", 2);
     pipe("H", "W1", "open", 3);
-    HxDbWtPipeGraph g;
-    ASSERT_EQ(g.CreateGraph(id("A"), near("O", "W1")), 0);
-    EXPECT_EQ(edgeList(g), "A B");
-    EXPECT_EQ(g.nodes.Count(), 4);
-    EXPECT_EQ(g.pathEdgeOrder.Count() + g.pathNodeOrder.Count(), 0);
-}
-
-TEST_F(Loading, WithOutNodeDropsPipesWithFewerThanTwoWells) {
-    pool("O", 0, 0);
-    well("W1", 10, 0);
-    well("W2", 20, 0);
-    pipe("A", "O", "W1");
-    pipe("B", "W1", "W2");
     struct Case {
         bool withOutNode;
-        std::string edges;
-    } cases[] = {{false, "B A"}, {true, "B"}};
+        const char* to; // null: the network of W2, else the path from W2
+        std::string edges, nodes, edgeOrder, nodeOrder;
+    } cases[] = {{false, nullptr, "B A", "W2 W1 O W3", "", ""},
+                 {true, nullptr, "B", "W2 W1 O W3", "", ""},
+                 {false, "O", "B A", "W2 W1 O", "0 1", "0 1 2"}};
+    auto number = [](int i) { return std::to_string(i); };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.to != nullptr ? "path" : c.withOutNode ? "withOutNode" : "network");
         HxDbWtPipeGraph g;
         g.SetWithOutNode(c.withOutNode);
-        g.CreateGraph(id("W2"), AcGePoint3d());
-        EXPECT_EQ(edgeList(g), c.edges) << c.withOutNode;
+        int status = c.to != nullptr ? g.CreateGraph(id("W2"), id(c.to))
+                                     : g.CreateGraph(id("W2"), AcGePoint3d());
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(edgeList(g), c.edges);
+        EXPECT_EQ(nodeList(g), c.nodes);
+        EXPECT_EQ(join(g.pathEdgeOrder, number), c.edgeOrder);
+        EXPECT_EQ(join(g.pathNodeOrder, number), c.nodeOrder);
+        EXPECT_EQ(nameOf(g.endId), c.to != nullptr ? c.to : "?");
     }
-}
-
-TEST_F(Loading, PathLoadingNumbersWhatItCreates) {
-    well("W0", 0, 0);
-    well("W1", 10, 0);
-    well("W2", 20, 0);
-    pipe("P1", "W0", "W1");
-    pipe("P2", "W1", "W2");
-    HxDbWtPipeGraph g;
-    ASSERT_EQ(g.CreateGraph(id("W0"), id("W2")), 0);
-    EXPECT_EQ(edgeList(g), "P1 P2");
-    EXPECT_EQ(nodeList(g), "W0 W1 W2");
-    EXPECT_EQ(join(g.pathEdgeOrder, [](int i) { return std::to_string(i); }), "0 1");
-    EXPECT_EQ(join(g.pathNodeOrder, [](int i) { return std::to_string(i); }), "0 1 2");
-    EXPECT_EQ(g.endId, id("W2"));
 }
 
 } // namespace
