@@ -25,12 +25,10 @@ TEST_F(Links, PipeOnEquipmentIsFlaggedAndLeftOut) {
         int flagAfter;
         std::string edges;
         int status; // K ends on equipment, no node: a network pipe K cannot be related
-    } cases[] = {
-        {1, false, false, 3, "A", 0},
-        {2, false, false, 3, "A", 0},
-        {1, true, false, 1, "A K", 6},
-        {1, false, true, 3, "A B C", 6},
-    };
+    } cases[] = {{1, false, false, 3, "A", 0},
+                 {2, false, false, 3, "A", 0},
+                 {1, true, false, 1, "A K", 6},
+                 {1, false, true, 3, "A B C", 6}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.flagBefore << c.lockedLayer << c.deadEnd);
         hxhost::resetDrawings();
