@@ -89,26 +89,25 @@ TEST_F(Creation, PruningKeepsOnlyThePickedBranch) {
         EXPECT_EQ(g.FindPipeGraphEnt(id(gone)), nullptr) << gone;
 }
 
-TEST_F(Creation, EndIsChosenByDistanceWithTiesToTheStart) {
+TEST_F(Creation, RootIsTheNearerEndInPlanWithTiesToTheStart) {
+    well("H", 20, 0, 7.5);
+    point("h", 20, 0); // under H: B's end differs from H in z only
+    pipe("B", "W1", "h");
     struct Case {
+        const char* pipe;
         AcGePoint3d point;
         const char* root;
-    } cases[] = {{{5, 0, 0}, "R"}, {{4.9, 3, 0}, "R"}, {{5.1, 0, 0}, "W1"}};
+    } cases[] = {{"A", {5, 0, 0}, "R"},
+                 {"A", {4.9, 3, 0}, "R"},
+                 {"A", {5.1, 0, 0}, "W1"},
+                 {"B", {19, 0, 0}, "H"}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.pipe << c.point.x);
         HxDbWtPipeGraph g;
         g.SetPipeGraphType(HxDbWtPipeGraph::kPressure);
-        EXPECT_EQ(g.CreateGraph(id("A"), c.point), 0);
-        EXPECT_EQ(nameOf(g.rootId), c.root) << c.point.x;
+        EXPECT_EQ(g.CreateGraph(id(c.pipe), c.point), 0);
+        EXPECT_EQ(nameOf(g.rootId), c.root);
     }
-}
-
-TEST_F(Creation, RootMatchesInPlanOnly) {
-    well("H", 20, 0, 7.5); // differs from B's end in z only
-    auto* b = new HxDbWtPipe(AcGePoint3d(10, 0, 0), AcGePoint3d(20, 0, 0));
-    AcDbObjectId bId = hxhost::addToModelSpace(b);
-    HxDbWtPipeGraph g;
-    EXPECT_EQ(g.CreateGraph(bId, AcGePoint3d(19, 0, 0)), 0);
-    EXPECT_EQ(g.rootId, id("H"));
 }
 
 TEST_F(Creation, ResetEmptiesTheGraphButKeepsRolesKindAndSwitch) {
