@@ -5,7 +5,7 @@
 namespace {
 
 // R is the root at the west end of A; Q and S are other branches of R, with
-// W3 beyond S; E is equipment on R's east side, touching R only.
+// W3 beyond S and W4.
 class Creation : public PipeNetworkTest {
 protected:
     void SetUp() override {
