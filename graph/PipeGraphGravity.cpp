@@ -4,106 +4,41 @@
 // writing anything.
 #include "HxDbWtPipeGraph.h"
 
-#include "graph/PipeGraphRecords.h"
+#include "graph/PipeGraphWalk.h"
 
-#include "HxListQuene.h"
+using namespace HxWtPipeGraphWalk;
 
-using namespace HxWtPipeGraphRecords;
-
-// The root must have a node (CreateGraph checks it before calling).
+// The root must have a node (CreateGraph checks it before calling). The walk
+// runs upstream: a pipe met from a node flows into it, and the node's own
+// outlet pipe is the one met again. With withOutNode a pipe that reaches no
+// node upstream is an open end.
 int HxDbWtPipeGraph::CreateGravityRelateGraph() {
     if (HasLoop())
         return 0;
-    HxListQuene<AcDbObjectId> queue(-1);
-    HxBFindTree<AcDbObjectId> nodeSet;
-    HxBFindTree<AcDbObjectId> pipeSet;
-    InsertNew(nodeSet, rootId);
-    queue.Push(rootId);
-
-    AcDbObjectId n;
-    while (queue.Pop(n) != 0) {
-        HxDbWtPipeNode* node = FindNode(n);
-        if (n == rootId)
-            node->outEdge = -1;
-        HxDbPipeGraphEnt* record = FindPipeGraphEnt(n);
-        if (record == nullptr)
-            continue;
-        HxDbObjectIdList connected = ConnectedIds(record);
-        for (AcDbObjectId* c = connected.FirstPos(); c != nullptr; c = connected.NextPos(c)) {
-            if (!InsertNew(pipeSet, *c)) {
-                node->outEdge = FindEdgeIndex(*c);
-                continue;
-            }
-            HxDbWtPipeEdge* edge = FindEdge(*c);
-            if (edge == nullptr)
-                continue;
-            edge->endNode = FindNodeIndex(n);
-            HxDbPipeGraphEnt* pipeRecord = FindPipeGraphEnt(*c);
-            if (pipeRecord == nullptr)
-                continue;
-            node->inEdges.Append(FindEdgeIndex(*c));
-            bool reached = false;
-            HxDbObjectIdList far = ConnectedIds(pipeRecord);
-            for (AcDbObjectId* d = far.FirstPos(); d != nullptr; d = far.NextPos(d)) {
-                if (EntIsPipe(*d) || FindNodeIndex(*d) == -1 || !InsertNew(nodeSet, *d))
-                    continue;
-                edge->startNode = FindNodeIndex(*d);
-                queue.Push(*d);
-                reached = true;
-            }
-            if (!reached && !withOutNode)
-                return 0;
-        }
-    }
-    return 1;
+    const WalkPolicy policy{
+        &HxDbWtPipeNode::outEdge,   // rootward: the pipe toward the outlet
+        &HxDbWtPipeEdge::endNode,   // near end: downstream
+        &HxDbWtPipeEdge::startNode, // far end: upstream
+        [](HxDbWtPipeNode& node, int edge) { node.inEdges.Append(edge); },
+        false,       // edgesOnly
+        withOutNode, // acceptOpenEnds
+    };
+    return Walk(*this, &HxDbWtPipeGraph::EntIsPipe, policy);
 }
 
-// The root must have a node (CreateGraph checks it before calling).
+// The root must have a node (CreateGraph checks it before calling). The walk
+// runs down the path from its first node; pipes that were not loaded (off the
+// path) are skipped, and every pipe must reach a new node.
 int HxDbWtPipeGraph::CreateGravityRelateGraphPath() {
     if (HasLoop())
         return 0;
-    HxListQuene<AcDbObjectId> queue(-1);
-    HxBFindTree<AcDbObjectId> nodeSet;
-    HxBFindTree<AcDbObjectId> pipeSet;
-    InsertNew(nodeSet, rootId);
-    queue.Push(rootId);
-
-    AcDbObjectId n;
-    while (queue.Pop(n) != 0) {
-        HxDbWtPipeNode* node = FindNode(n);
-        if (n == rootId)
-            node->inEdge = -1;
-        HxDbPipeGraphEnt* record = FindPipeGraphEnt(n);
-        if (record == nullptr)
-            continue;
-        HxDbObjectIdList connected = ConnectedIds(record);
-        for (AcDbObjectId* c = connected.FirstPos(); c != nullptr; c = connected.NextPos(c)) {
-            if (FindEdgeIndex(*c) == -1)
-                continue; // pipes off the path never enter the pipe set
-            if (!InsertNew(pipeSet, *c)) {
-                node->inEdge = FindEdgeIndex(*c);
-                continue;
-            }
-            HxDbWtPipeEdge* edge = FindEdge(*c);
-            if (edge == nullptr)
-                continue;
-            edge->startNode = FindNodeIndex(n);
-            HxDbPipeGraphEnt* pipeRecord = FindPipeGraphEnt(*c);
-            if (pipeRecord == nullptr)
-                continue;
-            node->outEdge = FindEdgeIndex(*c);
-            bool reached = false;
-            HxDbObjectIdList far = ConnectedIds(pipeRecord);
-            for (AcDbObjectId* d = far.FirstPos(); d != nullptr; d = far.NextPos(d)) {
-                if (EntIsPipe(*d) || FindNodeIndex(*d) == -1 || !InsertNew(nodeSet, *d))
-                    continue;
-                edge->endNode = FindNodeIndex(*d);
-                queue.Push(*d);
-                reached = true;
-            }
-            if (!reached)
-                return 0;
-        }
-    }
-    return 1;
+    const WalkPolicy policy{
+        &HxDbWtPipeNode::inEdge,    // rootward: the previous pipe of the path
+        &HxDbWtPipeEdge::startNode, // near end: upstream
+        &HxDbWtPipeEdge::endNode,   // far end: downstream
+        [](HxDbWtPipeNode& node, int edge) { node.outEdge = edge; },
+        true,  // edgesOnly
+        false, // acceptOpenEnds
+    };
+    return Walk(*this, &HxDbWtPipeGraph::EntIsPipe, policy);
 }

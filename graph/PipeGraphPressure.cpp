@@ -5,10 +5,10 @@
 #include "HxDbWtPipeGraph.h"
 
 #include "graph/PipeGraphRecords.h"
-
-#include "HxListQuene.h"
+#include "graph/PipeGraphWalk.h"
 
 using namespace HxWtPipeGraphRecords;
+using namespace HxWtPipeGraphWalk;
 
 int HxDbWtPipeGraph::CreateWtRelateGraph() {
     if (graphType == kPressure)
@@ -18,53 +18,21 @@ int HxDbWtPipeGraph::CreateWtRelateGraph() {
     return 0;
 }
 
-// The root must have a node (CreateGraph checks it before calling).
+// The root must have a node (CreateGraph checks it before calling). The walk
+// runs downstream from the source; every pipe must reach a new node.
 int HxDbWtPipeGraph::CreatePressurRelateGraph() {
     if (HasLoop())
         return CreatePressurLoopRelateGraph();
     startEdge = FindEdgeIndex(pickedId);
-    HxListQuene<AcDbObjectId> queue(-1);
-    HxBFindTree<AcDbObjectId> nodeSet;
-    HxBFindTree<AcDbObjectId> pipeSet;
-    InsertNew(nodeSet, rootId);
-    queue.Push(rootId);
-
-    AcDbObjectId n;
-    while (queue.Pop(n) != 0) {
-        HxDbWtPipeNode* node = FindNode(n);
-        if (n == rootId)
-            node->inEdge = -1;
-        HxDbPipeGraphEnt* record = FindPipeGraphEnt(n);
-        if (record == nullptr)
-            continue;
-        HxDbObjectIdList connected = ConnectedIds(record);
-        for (AcDbObjectId* c = connected.FirstPos(); c != nullptr; c = connected.NextPos(c)) {
-            if (!InsertNew(pipeSet, *c)) {
-                node->inEdge = FindEdgeIndex(*c);
-                continue;
-            }
-            HxDbWtPipeEdge* edge = FindEdge(*c);
-            if (edge == nullptr)
-                continue;
-            edge->startNode = FindNodeIndex(n);
-            HxDbPipeGraphEnt* pipeRecord = FindPipeGraphEnt(*c);
-            if (pipeRecord == nullptr)
-                continue;
-            node->outEdges.Append(FindEdgeIndex(*c));
-            bool reached = false;
-            HxDbObjectIdList far = ConnectedIds(pipeRecord);
-            for (AcDbObjectId* d = far.FirstPos(); d != nullptr; d = far.NextPos(d)) {
-                if (EntIsPipe(*d) || FindNodeIndex(*d) == -1 || !InsertNew(nodeSet, *d))
-                    continue;
-                edge->endNode = FindNodeIndex(*d);
-                queue.Push(*d);
-                reached = true;
-            }
-            if (!reached)
-                return 0;
-        }
-    }
-    return 1;
+    const WalkPolicy policy{
+        &HxDbWtPipeNode::inEdge,    // rootward: the pipe from the source
+        &HxDbWtPipeEdge::startNode, // near end: upstream
+        &HxDbWtPipeEdge::endNode,   // far end: downstream
+        [](HxDbWtPipeNode& node, int edge) { node.outEdges.Append(edge); },
+        false, // edgesOnly
+        false, // acceptOpenEnds
+    };
+    return Walk(*this, &HxDbWtPipeGraph::EntIsPipe, policy);
 }
 
 int HxDbWtPipeGraph::CreatePressurLoopRelateGraph() {

@@ -14,6 +14,10 @@ namespace {
 
 using hxgraphtest::Shape;
 
+std::string IdText(AcDbObjectId id) {
+    return std::to_string(id.handle().value());
+}
+
 template <class T> std::string ListText(HxDList<T>& list) {
     std::ostringstream out;
     for (T* p = list.FirstPos(); p != nullptr; p = list.NextPos(p))
@@ -21,40 +25,38 @@ template <class T> std::string ListText(HxDList<T>& list) {
     return out.str();
 }
 
-std::string IdText(AcDbObjectId id) {
-    return std::to_string(id.handle().value());
-}
-
-std::string IdListText(HxDbObjectIdList& list) {
+std::string ListText(HxDbObjectIdList& list) {
     std::string out;
     for (AcDbObjectId* p = list.FirstPos(); p != nullptr; p = list.NextPos(p))
         out += IdText(*p) + ',';
     return out;
 }
 
+// The values space separated on one line.
+template <class... T> void Line(std::ostream& out, const T&... values) {
+    ((out << values << ' '), ...);
+    out << '\n';
+}
+
 // Every field of the graph, its nodes and its edges, as text.
 std::string Dump(HxDbWtPipeGraph& g) {
     std::ostringstream out;
     out.precision(17);
-    out << "start " << g.startEdge << " root " << IdText(g.rootId) << " picked "
-        << IdText(g.pickedId) << " end " << IdText(g.endId) << " order "
-        << ListText(g.pathEdgeOrder) << '/' << ListText(g.pathNodeOrder) << '\n';
+    Line(out, g.startEdge, IdText(g.rootId), IdText(g.pickedId), IdText(g.endId),
+         ListText(g.pathEdgeOrder), ListText(g.pathNodeOrder));
     for (HxDbWtPipeNode** p = g.nodes.FirstPos(); p != nullptr; p = g.nodes.NextPos(p)) {
         HxDbWtPipeNode& n = **p;
-        out << "N " << n.GetData() << ' ' << ListText(n.linkEdges) << ' ' << ListText(n.inEdges)
-            << ' ' << n.outEdge << ' ' << n.inEdge << ' ' << ListText(n.outEdges) << ' '
-            << n.location.x << ' ' << n.location.y << ' ' << n.location.z << ' '
-            << IdText(n.entityId) << ' ' << n.spare << ' ' << n.kind << ' '
-            << n.wellIndex.GetLength() << ' ' << n.prefix.GetLength() << ' ' << n.wellDiameter
-            << ' ' << n.wellDeepness << ' ' << n.poolLength << ' ' << n.poolWidth << ' '
-            << n.poolDeepness << ' ' << IdListText(n.gulleyPipes) << ' ' << n.locked << '\n';
+        Line(out, "N", n.GetData(), ListText(n.linkEdges), ListText(n.inEdges), n.outEdge, n.inEdge,
+             ListText(n.outEdges), n.location.x, n.location.y, n.location.z, IdText(n.entityId),
+             n.spare, n.kind, n.wellIndex.GetLength(), n.prefix.GetLength(), n.wellDiameter,
+             n.wellDeepness, n.poolLength, n.poolWidth, n.poolDeepness, ListText(n.gulleyPipes),
+             n.locked, n.spare2);
     }
     for (HxDbWtPipeEdge** p = g.edges.FirstPos(); p != nullptr; p = g.edges.NextPos(p)) {
         HxDbWtPipeEdge& e = **p;
-        out << "E " << e.GetData() << ' ' << e.startNode << ' ' << e.endNode << ' '
-            << IdText(e.pipeId) << ' ' << e.upriverHeight << ' ' << e.downriverHeight << ' '
-            << e.gradient << ' ' << e.diameter << ' ' << e.direction << ' '
-            << e.material.GetLength() << ' ' << e.length << ' ' << e.length2d << '\n';
+        Line(out, "E", e.GetData(), e.startNode, e.endNode, IdText(e.pipeId), e.upriverHeight,
+             e.downriverHeight, e.gradient, e.diameter, e.direction, e.material.GetLength(),
+             e.length, e.length2d);
     }
     return out.str();
 }
@@ -66,7 +68,8 @@ struct Build {
     bool twice;
 };
 
-std::string BuildAndDump(const hxgraphtest::DrawnNetwork& net, const Build& b, unsigned seed, bool literal) {
+std::string BuildAndDump(const hxgraphtest::DrawnNetwork& net, const Build& b, unsigned seed,
+                         bool literal) {
     HxDbWtPipeGraph g;
     HxWtSetPipeGraphLiteralLookup(g, literal);
     g.SetPipeGraphType(b.pressure ? HxDbWtPipeGraph::kPressure : HxDbWtPipeGraph::kGravity);
@@ -101,7 +104,8 @@ TEST_F(Differential, IndexedLookupsMatchAPlainScan) {
         for (int variant = 0; variant < 8; ++variant) {
             Build b{(variant & 1) != 0, (variant & 2) != 0, static_cast<int>((seed + variant) % 3),
                     (variant & 4) != 0};
-            std::string indexed = BuildAndDump(net, b, seed + static_cast<unsigned>(variant), false);
+            std::string indexed =
+                BuildAndDump(net, b, seed + static_cast<unsigned>(variant), false);
             std::string literal = BuildAndDump(net, b, seed + static_cast<unsigned>(variant), true);
             ASSERT_EQ(indexed, literal) << "seed " << seed << " variant " << variant;
             ++compared;

@@ -2,13 +2,15 @@
 // conversions (diameters truncated after the division).
 #include "PipeNetworkTest.h"
 
+#include <cmath>
+
 namespace {
 
 class Loading : public PipeNetworkTest {};
 
-TEST_F(Loading, DiameterAndHeightsFollowTheDrawingUnit) {
+TEST_F(Loading, LengthsDiameterAndHeightsFollowTheDrawingUnit) {
     struct Case {
-        unsigned char unit;
+        unsigned char unit; // 1: metres, converted to millimetres
         double diameter;
         int expected;
         double upriver;
@@ -17,6 +19,7 @@ TEST_F(Loading, DiameterAndHeightsFollowTheDrawingUnit) {
         {0, 0.3, 0, 0.0125}, {0, 700, 700, 0.0125},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.diameter);
         hxhost::resetDrawings();
         HxDbSetDrawUnit(nullptr, c.unit);
         pool("O", 0, 0);
@@ -24,18 +27,26 @@ TEST_F(Loading, DiameterAndHeightsFollowTheDrawingUnit) {
         pipe("P", "O", "W", 1, c.diameter);
         HxDbWtPipeGraph g;
         ASSERT_EQ(g.CreateGraph(id("P"), near("O", "W")), 0);
+        double mm = c.unit != 0 ? 1000.0 : 1.0;
         HxDbWtPipeEdge* p = g.FindEdge(id("P"));
-        EXPECT_EQ(p->diameter, c.expected) << c.diameter;
-        EXPECT_DOUBLE_EQ(p->upriverHeight, c.upriver) << c.diameter;
+        EXPECT_EQ(p->diameter, c.expected);
+        EXPECT_DOUBLE_EQ(p->upriverHeight, c.upriver);
+        EXPECT_DOUBLE_EQ(p->length2d, 10.0 * mm);
+        EXPECT_NEAR(p->length, std::sqrt(100.0 + 3.5 * 3.5) * mm, 1e-9 * mm);
+        EXPECT_EQ(p->material, CString(L"PE"));
         HxDbWtPipeNode* w = g.FindNode(id("W"));
-        EXPECT_DOUBLE_EQ(w->location.z, c.unit != 0 ? 3500.0 : 3.5);
+        EXPECT_DOUBLE_EQ(w->location.z, 3.5 * mm);
         EXPECT_DOUBLE_EQ(w->location.x, 10.0) << "plan positions are not converted";
         EXPECT_EQ(w->kind, 1);
-        EXPECT_EQ(g.FindNode(id("O"))->kind, 2);
-        EXPECT_EQ(g.FindNode(id("O"))->prefix, CString(L"O"));
+        HxDbWtPipeNode* o = g.FindNode(id("O"));
+        EXPECT_EQ(o->kind, 2);
+        EXPECT_EQ(o->prefix, CString(L"O"));
+        EXPECT_DOUBLE_EQ(o->poolLength, 4.0 * mm);
     }
 }
 
+// Only pipes with flag 1 become edges, with withOutNode only those between two
+// wells; path loading numbers the elements it creates.
 TEST_F(Loading, OnlyNetworkPipesBecomeEdges) {
     pool("O", 0, 0);
     well("W1", 10, 0);
@@ -46,43 +57,27 @@ TEST_F(Loading, OnlyNetworkPipesBecomeEdges) {
     pipe("B", "W1", "W2");
     pipe("G", "W1", "W3", 2);
     pipe("H", "W1", "open", 3);
-    HxDbWtPipeGraph g;
-    ASSERT_EQ(g.CreateGraph(id("A"), near("O", "W1")), 0);
-    EXPECT_EQ(edgeList(g), "A B");
-    EXPECT_EQ(g.nodes.Count(), 4);
-    EXPECT_EQ(g.pathEdgeOrder.Count() + g.pathNodeOrder.Count(), 0);
-}
-
-TEST_F(Loading, WithOutNodeDropsPipesWithFewerThanTwoWells) {
-    pool("O", 0, 0);
-    well("W1", 10, 0);
-    well("W2", 20, 0);
-    pipe("A", "O", "W1");
-    pipe("B", "W1", "W2");
     struct Case {
         bool withOutNode;
-        std::string edges;
-    } cases[] = {{false, "B A"}, {true, "B"}};
+        const char* to; // null: the network of W2, else the path from W2
+        std::string edges, nodes, edgeOrder, nodeOrder;
+    } cases[] = {{false, nullptr, "B A", "W2 W1 O W3", "", ""},
+                 {true, nullptr, "B", "W2 W1 O W3", "", ""},
+                 {false, "O", "B A", "W2 W1 O", "0 1", "0 1 2"}};
+    auto number = [](int i) { return std::to_string(i); };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.to != nullptr ? "path" : c.withOutNode ? "withOutNode" : "network");
         HxDbWtPipeGraph g;
         g.SetWithOutNode(c.withOutNode);
-        g.CreateGraph(id("W2"), AcGePoint3d());
-        EXPECT_EQ(edgeList(g), c.edges) << c.withOutNode;
+        int status = c.to != nullptr ? g.CreateGraph(id("W2"), id(c.to))
+                                     : g.CreateGraph(id("W2"), AcGePoint3d());
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(edgeList(g), c.edges);
+        EXPECT_EQ(nodeList(g), c.nodes);
+        EXPECT_EQ(join(g.pathEdgeOrder, number), c.edgeOrder);
+        EXPECT_EQ(join(g.pathNodeOrder, number), c.nodeOrder);
+        EXPECT_EQ(nameOf(g.endId), c.to != nullptr ? c.to : "?");
     }
-}
-
-TEST_F(Loading, PathLoadingNumbersWhatItCreates) {
-    well("W0", 0, 0);
-    well("W1", 10, 0);
-    well("W2", 20, 0);
-    pipe("P1", "W0", "W1");
-    pipe("P2", "W1", "W2");
-    HxDbWtPipeGraph g;
-    ASSERT_EQ(g.CreateGraph(id("W0"), id("W2")), 0);
-    EXPECT_EQ(edgeList(g), "P1 P2");
-    EXPECT_EQ(nodeList(g), "W0 W1 W2");
-    EXPECT_EQ(names(g.pathEdgeOrder, [](int i) { return std::to_string(i); }), "0 1");
-    EXPECT_EQ(names(g.pathNodeOrder, [](int i) { return std::to_string(i); }), "0 1 2");
 }
 
 } // namespace

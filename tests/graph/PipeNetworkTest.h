@@ -13,13 +13,10 @@
 #include "hxhost/Drawing.h"
 
 #include <map>
-#include <sstream>
 #include <string>
-#include <vector>
 
 class PipeNetworkTest : public HostTest {
 public:
-
     AcDbObjectId well(const std::string& name, double x, double y, double z = 0.0) {
         auto* w = new HxDbWtWell(AcGePoint3d(x, y, z));
         std::wstring wide(name.begin(), name.end());
@@ -79,63 +76,53 @@ public:
         return it == m_names.end() ? "?" : it->second;
     }
 
-    // Names of the indices of an int list, space separated ("" when empty).
-    template <class Namer> std::string names(HxDList<int>& list, Namer namer) const {
+    // The texts of a list's elements in list order, space separated.
+    template <class List, class Text> static std::string join(List& list, Text text) {
         std::string out;
-        for (int* p = list.FirstPos(); p != nullptr; p = list.NextPos(p))
-            out += (out.empty() ? "" : " ") + namer(*p);
+        for (auto* p = list.FirstPos(); p != nullptr; p = list.NextPos(p))
+            out += (out.empty() ? "" : " ") + text(*p);
         return out;
     }
     std::string edgeNames(HxDbWtPipeGraph& g, HxDList<int>& list) const {
-        return names(list, [&](int i) { return edgeName(g, i); });
+        return join(list, [&](int i) { return edgeName(g, i); });
     }
     std::string nodeNames(HxDbWtPipeGraph& g, HxDList<int>& list) const {
-        return names(list, [&](int i) { return nodeName(g, i); });
+        return join(list, [&](int i) { return nodeName(g, i); });
     }
     std::string idNames(HxDbObjectIdList& list) const {
-        std::string out;
-        for (AcDbObjectId* p = list.FirstPos(); p != nullptr; p = list.NextPos(p))
-            out += (out.empty() ? "" : " ") + nameOf(*p);
-        return out;
+        return join(list, [&](AcDbObjectId i) { return nameOf(i); });
     }
     // "A B C": the entities of the nodes (edges) in list order.
     std::string nodeList(HxDbWtPipeGraph& g) const {
-        std::string out;
-        for (HxDbWtPipeNode** p = g.nodes.FirstPos(); p != nullptr; p = g.nodes.NextPos(p))
-            out += (out.empty() ? "" : " ") + nameOf((*p)->entityId);
-        return out;
+        return join(g.nodes, [&](HxDbWtPipeNode* n) { return nameOf(n->entityId); });
     }
     std::string edgeList(HxDbWtPipeGraph& g) const {
-        std::string out;
-        for (HxDbWtPipeEdge** p = g.edges.FirstPos(); p != nullptr; p = g.edges.NextPos(p))
-            out += (out.empty() ? "" : " ") + nameOf((*p)->pipeId);
-        return out;
+        return join(g.edges, [&](HxDbWtPipeEdge* e) { return nameOf(e->pipeId); });
     }
-    // "P: A -> B" for one edge, by its pipe's name.
-    std::string edgeFlow(HxDbWtPipeGraph& g, const std::string& pipeName) const {
-        HxDbWtPipeEdge* e = g.FindEdge(id(pipeName));
-        if (e == nullptr)
-            return pipeName + ": no edge";
-        return pipeName + ": " + nodeName(g, e->startNode) + " -> " + nodeName(g, e->endNode);
+    // "A:R->W1 B:-->-": every edge in list order with its start and end node.
+    std::string flows(HxDbWtPipeGraph& g) const {
+        return join(g.edges, [&](HxDbWtPipeEdge* e) {
+            return nameOf(e->pipeId) + ":" + nodeName(g, e->startNode) + "->" +
+                   nodeName(g, e->endNode);
+        });
     }
-
-    // Checks that consecutive nodes of "W2 -> W1 -> O" are joined by an edge
-    // running from the first to the second.
-    void expectFlow(HxDbWtPipeGraph& g, const std::string& chain) const {
-        std::vector<std::string> parts;
-        std::stringstream in(chain);
-        for (std::string word; in >> word;)
-            if (word != "->")
-                parts.push_back(word);
-        for (size_t i = 0; i + 1 < parts.size(); ++i) {
-            int from = g.FindNodeIndex(id(parts[i]));
-            int to = g.FindNodeIndex(id(parts[i + 1]));
-            bool joined = false;
-            for (HxDbWtPipeEdge** p = g.edges.FirstPos(); p != nullptr; p = g.edges.NextPos(p))
-                joined = joined || ((*p)->startNode == from && (*p)->endNode == to && from >= 0);
-            EXPECT_TRUE(joined) << "no edge " << parts[i] << " -> " << parts[i + 1] << " in "
-                                << chain;
-        }
+    // "R(outs A) W1(in A outs B)": every node in list order with the relation
+    // fields that are set (inEdge, inEdges, outEdge, outEdges, linkEdges;
+    // -1 and empty lists are left out).
+    std::string relations(HxDbWtPipeGraph& g) const {
+        return join(g.nodes, [&](HxDbWtPipeNode* n) {
+            std::string out;
+            auto add = [&](const char* key, const std::string& value) {
+                if (value != "-" && !value.empty())
+                    out += (out.empty() ? "" : " ") + std::string(key) + " " + value;
+            };
+            add("in", edgeName(g, n->inEdge));
+            add("ins", edgeNames(g, n->inEdges));
+            add("out", edgeName(g, n->outEdge));
+            add("outs", edgeNames(g, n->outEdges));
+            add("links", edgeNames(g, n->linkEdges));
+            return nameOf(n->entityId) + "(" + out + ")";
+        });
     }
 
     // The pipe's stored flag (opened for read and closed).

@@ -1,0 +1,104 @@
+// The breadth-first orientation walk shared by the relation builders.
+#include "graph/PipeGraphWalk.h"
+
+#include "graph/PipeGraphRecords.h"
+
+#include "HxListQuene.h"
+
+using namespace HxWtPipeGraphRecords;
+
+namespace HxWtPipeGraphWalk {
+
+namespace {
+
+// One walk: the graph, the policy and the queue and visited sets of one call.
+class Walker {
+public:
+    Walker(HxDbWtPipeGraph& graph, IsPipeFn isPipe, const WalkPolicy& policy)
+        : m_graph(graph), m_isPipe(isPipe), m_policy(policy) {}
+
+    int Run() {
+        InsertNew(m_nodeSet, m_graph.rootId);
+        m_queue.Push(m_graph.rootId);
+        AcDbObjectId n;
+        while (m_queue.Pop(n) != 0) {
+            if (!Visit(n))
+                return 0;
+        }
+        return 1;
+    }
+
+private:
+    // Meets every pipe connected to node n in connection order; false as
+    // soon as one of them fails the walk.
+    bool Visit(AcDbObjectId n) {
+        HxDbWtPipeNode* node = m_graph.FindNode(n);
+        if (n == m_graph.rootId)
+            node->*m_policy.rootward = -1;
+        HxDbPipeGraphEnt* record = m_graph.FindPipeGraphEnt(n);
+        if (record == nullptr)
+            return true;
+        HxDbObjectIdList connected = ConnectedIds(record);
+        for (AcDbObjectId* c = connected.FirstPos(); c != nullptr; c = connected.NextPos(c)) {
+            if (!Meet(*node, n, *c))
+                return false;
+        }
+        return true;
+    }
+
+    // Meets pipe c from node n: a pipe met before is the node's rootward
+    // pipe; a new edge is oriented away from n and its far nodes queued.
+    // False when a new edge with a base record reaches no new node and the
+    // policy does not accept open ends.
+    bool Meet(HxDbWtPipeNode& node, AcDbObjectId n, AcDbObjectId c) {
+        if (m_policy.edgesOnly && m_graph.FindEdgeIndex(c) == -1)
+            return true;
+        if (!InsertNew(m_pipeSet, c)) {
+            node.*m_policy.rootward = m_graph.FindEdgeIndex(c);
+            return true;
+        }
+        HxDbWtPipeEdge* edge = m_graph.FindEdge(c);
+        if (edge == nullptr)
+            return true;
+        edge->*m_policy.nearEnd = m_graph.FindNodeIndex(n);
+        HxDbPipeGraphEnt* pipeRecord = m_graph.FindPipeGraphEnt(c);
+        if (pipeRecord == nullptr)
+            return true;
+        m_policy.record(node, m_graph.FindEdgeIndex(c));
+        return QueueFarNodes(*edge, pipeRecord) || m_policy.acceptOpenEnds;
+    }
+
+    // Queues every node connected to the pipe that is not a pipe, is a node
+    // of the graph and was not reached before (tested in that order); the
+    // last of them becomes the edge's far end. True when there was one.
+    bool QueueFarNodes(HxDbWtPipeEdge& edge, const HxDbPipeGraphEnt* pipeRecord) {
+        bool reached = false;
+        HxDbObjectIdList far = ConnectedIds(pipeRecord);
+        for (AcDbObjectId* d = far.FirstPos(); d != nullptr; d = far.NextPos(d)) {
+            if ((m_graph.*m_isPipe)(*d) != 0)
+                continue;
+            int index = m_graph.FindNodeIndex(*d);
+            if (index == -1 || !InsertNew(m_nodeSet, *d))
+                continue;
+            edge.*m_policy.farEnd = index;
+            m_queue.Push(*d);
+            reached = true;
+        }
+        return reached;
+    }
+
+    HxDbWtPipeGraph& m_graph;
+    IsPipeFn m_isPipe;
+    const WalkPolicy& m_policy;
+    HxListQuene<AcDbObjectId> m_queue{-1};
+    HxBFindTree<AcDbObjectId> m_nodeSet;
+    HxBFindTree<AcDbObjectId> m_pipeSet;
+};
+
+} // namespace
+
+int Walk(HxDbWtPipeGraph& graph, IsPipeFn isPipe, const WalkPolicy& policy) {
+    return Walker(graph, isPipe, policy).Run();
+}
+
+} // namespace HxWtPipeGraphWalk
