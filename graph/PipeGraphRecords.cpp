@@ -81,11 +81,6 @@ bool IsExactly(const HxDbEntity* entity, AcRxClass* cls) {
     return entity != nullptr && entity->isA() == cls;
 }
 
-bool InsertNew(HxBFindTree<AcDbObjectId>& set, AcDbObjectId id) {
-    HxBTree<AcDbObjectId>* node = nullptr;
-    return set.Insert(id, node);
-}
-
 bool InsertNew(HxIdTable& set, AcDbObjectId id) {
     if (set.Get(id) >= 0)
         return false;

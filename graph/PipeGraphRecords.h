@@ -26,9 +26,8 @@ bool IsNetworkPipe(const HxDbEntity* entity, bool withOutNode);
 // True when the entity's class is exactly cls (null entity: false).
 bool IsExactly(const HxDbEntity* entity, AcRxClass* cls);
 
-// Inserts id into set; true when it was new.
-bool InsertNew(HxBFindTree<AcDbObjectId>& set, AcDbObjectId id);
-// The same over a flat table used as a set (members read 1).
+// Inserts id into a flat table used as a set (members read 1); true when it
+// was new.
 bool InsertNew(HxIdTable& set, AcDbObjectId id);
 
 // The ids connected to a base record's entity, in the record's order (empty

@@ -1,6 +1,7 @@
 // The breadth-first orientation walk shared by the relation builders.
 #include "graph/PipeGraphWalk.h"
 
+#include "graph/HxWtPipeGraphLookup.h"
 #include "graph/PipeGraphRecords.h"
 
 #include "HxListQuene.h"
@@ -32,7 +33,8 @@ private:
     // Meets every pipe connected to node n in connection order; false as
     // soon as one of them fails the walk.
     bool Visit(AcDbObjectId n) {
-        HxDbWtPipeNode* node = m_graph.FindNode(n);
+        HxDbWtPipeNode* node = nullptr;
+        const int nodeIndex = Lookup().nodes.Find(m_graph.nodes, n, &node, Lookup().literal);
         if (n == m_graph.rootId)
             node->*m_policy.rootward = -1;
         HxDbPipeGraphEnt* record = m_graph.FindPipeGraphEnt(n);
@@ -40,31 +42,32 @@ private:
             return true;
         HxDbObjectIdList connected = ConnectedIds(record);
         for (AcDbObjectId* c = connected.FirstPos(); c != nullptr; c = connected.NextPos(c)) {
-            if (!Meet(*node, n, *c))
+            if (!Meet(*node, nodeIndex, *c))
                 return false;
         }
         return true;
     }
 
-    // Meets pipe c from node n: a pipe met before is the node's rootward
-    // pipe; a new edge is oriented away from n and its far nodes queued.
-    // False when a new edge with a base record reaches no new node and the
-    // policy does not accept open ends.
-    bool Meet(HxDbWtPipeNode& node, AcDbObjectId n, AcDbObjectId c) {
-        if (m_policy.edgesOnly && m_graph.FindEdgeIndex(c) == -1)
+    // Meets pipe c from the node at nodeIndex: a pipe met before is the
+    // node's rootward pipe; a new edge is oriented away from the node and its
+    // far nodes queued. False when a new edge with a base record reaches no
+    // new node and the policy does not accept open ends.
+    bool Meet(HxDbWtPipeNode& node, int nodeIndex, AcDbObjectId c) {
+        HxDbWtPipeEdge* edge = nullptr;
+        const int edgeIndex = Lookup().edges.Find(m_graph.edges, c, &edge, Lookup().literal);
+        if (m_policy.edgesOnly && edgeIndex == -1)
             return true;
         if (!InsertNew(m_pipeSet, c)) {
-            node.*m_policy.rootward = m_graph.FindEdgeIndex(c);
+            node.*m_policy.rootward = edgeIndex;
             return true;
         }
-        HxDbWtPipeEdge* edge = m_graph.FindEdge(c);
         if (edge == nullptr)
             return true;
-        edge->*m_policy.nearEnd = m_graph.FindNodeIndex(n);
+        edge->*m_policy.nearEnd = nodeIndex;
         HxDbPipeGraphEnt* pipeRecord = m_graph.FindPipeGraphEnt(c);
         if (pipeRecord == nullptr)
             return true;
-        m_policy.record(node, m_graph.FindEdgeIndex(c));
+        m_policy.record(node, edgeIndex);
         return QueueFarNodes(*edge, pipeRecord) || m_policy.acceptOpenEnds;
     }
 
@@ -87,12 +90,16 @@ private:
         return reached;
     }
 
+    // The graph's id lookups: one probe answers both a position and the
+    // element (the nodes and edges do not change during the walk).
+    HxWtPipeGraphLookup& Lookup() { return HxWtPipeGraphLookup::Of(m_graph); }
+
     HxDbWtPipeGraph& m_graph;
     IsPipeFn m_isPipe;
     const WalkPolicy& m_policy;
     HxListQuene<AcDbObjectId> m_queue{-1};
-    HxBFindTree<AcDbObjectId> m_nodeSet;
-    HxBFindTree<AcDbObjectId> m_pipeSet;
+    HxIdTable m_nodeSet;
+    HxIdTable m_pipeSet;
 };
 
 } // namespace
