@@ -19,6 +19,8 @@ public:
         : m_graph(graph), m_isPipe(isPipe), m_policy(policy) {}
 
     int Run() {
+        m_nodeSet.Reserve(static_cast<size_t>(m_graph.nodes.Count()));
+        m_pipeSet.Reserve(static_cast<size_t>(m_graph.edges.Count()));
         InsertNew(m_nodeSet, m_graph.rootId);
         m_queue.Push(m_graph.rootId);
         AcDbObjectId n;

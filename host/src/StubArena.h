@@ -2,7 +2,7 @@
 // stub (and the id that names it) stays at one address for the database's
 // life. Within a chunk, address order is creation order.
 //
-// Cost: one chunk of kChunk stubs (1 MiB) is allocated when the previous one
+// Cost: one chunk of kChunk stubs (about a MiB) is allocated when the previous one
 // is full; there is no limit on the number of objects.
 //
 // A process-wide registry of live chunks lets ids be checked without touching
