@@ -6,6 +6,8 @@
 
 #include "HxListQuene.h"
 
+#include <vector>
+
 using namespace HxWtPipeGraphRecords;
 
 namespace HxWtPipeGraphWalk {
@@ -19,9 +21,11 @@ public:
         : m_graph(graph), m_isPipe(isPipe), m_policy(policy) {}
 
     int Run() {
-        m_nodeSet.Reserve(static_cast<size_t>(m_graph.nodes.Count()));
-        m_pipeSet.Reserve(static_cast<size_t>(m_graph.edges.Count()));
-        InsertNew(m_nodeSet, m_graph.rootId);
+        m_nodeReached.assign(static_cast<size_t>(m_graph.nodes.Count()), 0);
+        m_edgeMet.assign(static_cast<size_t>(m_graph.edges.Count()), 0);
+        const int root = m_graph.FindNodeIndex(m_graph.rootId);
+        if (root >= 0)
+            m_nodeReached[static_cast<size_t>(root)] = 1;
         m_queue.Push(m_graph.rootId);
         AcDbObjectId n;
         while (m_queue.Pop(n) != 0) {
@@ -59,7 +63,7 @@ private:
         const int edgeIndex = Lookup().edges.Find(m_graph.edges, c, &edge, Lookup().literal);
         if (m_policy.edgesOnly && edgeIndex == -1)
             return true;
-        if (!InsertNew(m_pipeSet, c)) {
+        if (!FirstMeeting(c, edgeIndex)) {
             node.*m_policy.rootward = edgeIndex;
             return true;
         }
@@ -82,14 +86,27 @@ private:
         for (AcDbObjectId* d = far.FirstPos(); d != nullptr; d = far.NextPos(d)) {
             if ((m_graph.*m_isPipe)(*d) != 0)
                 continue;
-            int index = m_graph.FindNodeIndex(*d);
-            if (index == -1 || !InsertNew(m_nodeSet, *d))
+            const int index = m_graph.FindNodeIndex(*d);
+            if (index == -1 || m_nodeReached[static_cast<size_t>(index)] != 0)
                 continue;
+            m_nodeReached[static_cast<size_t>(index)] = 1;
             edge.*m_policy.farEnd = index;
             m_queue.Push(*d);
             reached = true;
         }
         return reached;
+    }
+
+    // True the first time the pipe c (edge index edgeIndex, or -1) is met.
+    // An id's first edge index stands for the id, so edges are marked by
+    // index; ids that are no edge go into a set.
+    bool FirstMeeting(AcDbObjectId c, int edgeIndex) {
+        if (edgeIndex < 0)
+            return InsertNew(m_otherMet, c);
+        char& met = m_edgeMet[static_cast<size_t>(edgeIndex)];
+        const bool first = met == 0;
+        met = 1;
+        return first;
     }
 
     // The graph's id lookups: one probe answers both a position and the
@@ -100,8 +117,11 @@ private:
     IsPipeFn m_isPipe;
     const WalkPolicy& m_policy;
     HxListQuene<AcDbObjectId> m_queue{-1};
-    HxIdTable m_nodeSet;
-    HxIdTable m_pipeSet;
+    // Reached nodes and met pipes, by the first index of their id (the root
+    // counts as reached).
+    std::vector<char> m_nodeReached;
+    std::vector<char> m_edgeMet;
+    HxIdTable m_otherMet; // met ids that are not edges
 };
 
 } // namespace

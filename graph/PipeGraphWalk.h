@@ -11,9 +11,9 @@
 //
 // The walk writes only node and edge fields named by the policy; it clears
 // nothing, so it expects freshly loaded nodes and edges. Its queue and
-// visited sets live for one call. Cost: one connection list per visited node
-// and per newly met pipe, one set insertion per met pipe and far node, and
-// the graph's lookups (no other allocation per node).
+// visited marks live for one call. Cost: one connection list per visited node
+// and per newly met pipe, one lookup per met pipe and far node, a byte per
+// node and per edge for the marks (no other allocation per node).
 #pragma once
 
 #include "HxDbWtPipeGraph.h"

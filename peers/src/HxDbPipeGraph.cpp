@@ -84,7 +84,6 @@ struct HxDbPipeGraph::Ops {
         rank[static_cast<size_t>(seed)] = 0;
         hxpeers::NetLinks links;
         std::vector<int> conns;
-        x.slotOf.Reserve(x.slots.size() + static_cast<size_t>(net.size()));
         for (size_t head = 0; head < reached.size(); ++head) {
             const int pos = reached[head];
             net.connections(pos, conns);
