@@ -73,20 +73,18 @@ struct HxDbPipeGraph::Ops {
         x.loops = Index::Loops::Unknown;
     }
 
-    // Breadth-first collection from the entity at `seed` of the index. Into
-    // an empty graph the records come in the order positions are reached, so
-    // the links between slots are known on the way.
+    // Breadth-first collection from the entity at `seed` of the index: the
+    // positions in the order they are reached, with their connections as
+    // ranks in that order; then a record for each, in that order. Into an
+    // empty graph the ranks are the slots, so the links are known.
     static void collect(HxDbPipeGraph& g, const hxpeers::NetworkIndex& net, int seed) {
-        Index& x = *g.m_index;
-        const bool fresh = x.slots.empty();
         std::vector<int> rank(static_cast<size_t>(net.size()), -1);
         std::vector<int> reached{seed};
         rank[static_cast<size_t>(seed)] = 0;
         hxpeers::NetLinks links;
         std::vector<int> conns;
         for (size_t head = 0; head < reached.size(); ++head) {
-            const int pos = reached[head];
-            net.connections(pos, conns);
+            net.connections(reached[head], conns);
             for (int c : conns) {
                 int& r = rank[static_cast<size_t>(c)];
                 if (r < 0) {
@@ -96,13 +94,19 @@ struct HxDbPipeGraph::Ops {
                 links.to.push_back(r);
             }
             links.endRow();
-            addRecord(
-                g, net.at(pos),
-                [&](HxDbObjectIdList& ids) {
-                    for (int c : conns)
-                        ids.Append(net.at(c).id);
-                },
-                fresh); // positions are reached once, and ids are unique
+        }
+        Index& x = *g.m_index;
+        const bool fresh = x.slots.empty();
+        x.slotOf.Reserve(x.slots.size() + reached.size());
+        x.slots.reserve(x.slots.size() + reached.size());
+        x.geometry.reserve(x.geometry.size() + reached.size());
+        for (size_t i = 0; i < reached.size(); ++i) {
+            auto fill = [&](HxDbObjectIdList& ids) {
+                for (int k = links.start[i]; k < links.start[i + 1]; ++k)
+                    ids.Append(
+                        net.at(reached[static_cast<size_t>(links.to[static_cast<size_t>(k)])]).id);
+            };
+            addRecord(g, net.at(reached[i]), fill, fresh); // ids are unique in a drawing
         }
         if (!fresh)
             return;
