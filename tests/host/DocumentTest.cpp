@@ -39,14 +39,6 @@ TEST_F(DocumentTest, NewAndClosedDrawingsMoveTheCurrentOne) {
     EXPECT_EQ(acdbHostApplicationServices()->workingDatabase(), nullptr);
 }
 
-TEST_F(DocumentTest, SideDatabaseCanBeMadeWorkingAndClearsItWhenDeleted) {
-    auto* side = new AcDbDatabase;
-    acdbHostApplicationServices()->setWorkingDatabase(side);
-    EXPECT_EQ(addLine().database(), side);
-    delete side;
-    EXPECT_EQ(db(), nullptr);
-}
-
 TEST_F(DocumentTest, LocksNestAndAreCounted) {
     AcApDocManager* manager = acDocManagerPtr();
     AcApDocument* doc = manager->curDocument();
