@@ -131,6 +131,8 @@ TEST_F(DatabaseTest, ExtentsAndExplode) {
     EXPECT_TRUE(pieces.isEmpty());
 }
 
+// Highlighting through a transaction, and undoing it, is pinned through
+// tests/graph; here the flag outlives a plain open and needs the object open.
 TEST_F(DatabaseTest, HighlightOutlivesTheOpen) {
     const AcDbObjectId id = addLine();
     AcDbEntity* ent = nullptr;
@@ -140,12 +142,6 @@ TEST_F(DatabaseTest, HighlightOutlivesTheOpen) {
     EXPECT_TRUE(hxhost::isHighlighted(id));
     EXPECT_EQ(ent->unhighlight(), Acad::eNotOpenForRead); // closed: refused
     EXPECT_TRUE(hxhost::isHighlighted(id));
-    acdbOpenObject(ent, id, AcDb::kForWrite);
-    EXPECT_TRUE(ent->isHighlighted());
-    EXPECT_EQ(ent->unhighlight(kNullSubent, true), Acad::eOk);
-    ent->close();
-    EXPECT_FALSE(hxhost::isHighlighted(id));
-    EXPECT_FALSE(hxhost::isHighlighted(db()->clayer()));
 }
 
 } // namespace
