@@ -112,12 +112,6 @@ TEST_F(SelectionTest, KeywordAndOtherCallbacks) {
     hxhost::queueEnter();
     EXPECT_EQ(select(L":K", nullptr, L"Add Remove").rc, RTERROR); // no other input taken
     EXPECT_EQ(g_seen, L"addwhat");
-    HxSSCallback cb = nullptr;
-    acedSSGetKwordCallbackPtr(&cb);
-    EXPECT_EQ(cb, &keywordGivesEntity);
-    hxhost::resetEditor();
-    acedSSGetKwordCallbackPtr(&cb);
-    EXPECT_EQ(cb, nullptr);
 }
 
 TEST_F(SelectionTest, PointGivenWithoutPromptsPicksThereWithoutAsking) {
