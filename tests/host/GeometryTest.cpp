@@ -38,8 +38,6 @@ TEST_F(GeometryTest, PointEqualityFollowsTheTolerance) {
     EXPECT_NE(p, q);
     AcGeContext::gTol.setEqualPoint(0.01);
     EXPECT_EQ(p, q);
-    AcGeVector3d tiny(1e-12, 0, 0);
-    EXPECT_EQ(tiny.normalize(), AcGeVector3d::kIdentity); // zero stays zero
 }
 
 TEST_F(GeometryTest, ArrayLengthsGrowByTheGrowLengthAtLeast) {
@@ -58,9 +56,6 @@ TEST_F(GeometryTest, ArrayLengthsGrowByTheGrowLengthAtLeast) {
     a.insertAt(0, a[2]); // an element of its own
     a.removeAt(1);
     EXPECT_EQ(std::vector<int>(a.begin(), a.end()), (std::vector<int>{12, 11, 12, 0, 0}));
-    AcArray<int> moved(std::move(a));
-    EXPECT_TRUE(a.isEmpty());
-    EXPECT_EQ(moved.length(), 5);
 }
 
 } // namespace
