@@ -8,6 +8,7 @@
 #include "hxhost/DxfCodec.h"
 #include "hxhost/DxfFile.h"
 
+#include <algorithm>
 #include <memory>
 
 // A test-only custom entity (outside the anonymous namespace: its class
@@ -121,11 +122,8 @@ protected:
     }
 
     static bool mentions(const std::vector<std::string>& findings, const std::string& part) {
-        for (const std::string& f : findings) {
-            if (f.find(part) != std::string::npos)
-                return true;
-        }
-        return false;
+        return std::any_of(findings.begin(), findings.end(),
+                           [&](const std::string& f) { return f.find(part) != std::string::npos; });
     }
 
     std::vector<std::string> m_written;
