@@ -1,5 +1,6 @@
-// The database and its blocks: adding objects, appending entities, walking a
-// block, entity properties, extents, highlighting.
+// The database and its blocks: appending entities, walking a block, entity
+// properties, extents, highlighting and the revision count. copyFrom and
+// isEqualTo across classes are pinned through tests/peers.
 #include "DrawingFixture.h"
 
 #include "acutads.h"
@@ -24,12 +25,12 @@ protected:
     }
 
     // Ids met by a block iterator over the model space.
-    std::vector<AcDbObjectId> walk(bool forward, bool skipDeleted) {
+    std::vector<AcDbObjectId> walk(bool skipDeleted) {
         AcDbBlockTableRecord* space = openModelSpace(AcDb::kForRead);
         AcDbBlockTableRecordIterator* it = nullptr;
-        space->newIterator(it, forward, skipDeleted);
+        space->newIterator(it, true, skipDeleted);
         std::vector<AcDbObjectId> ids;
-        for (; !it->done(); it->step(forward, skipDeleted)) {
+        for (; !it->done(); it->step(true, skipDeleted)) {
             AcDbObjectId id;
             it->getEntityId(id);
             ids.push_back(id);
@@ -61,11 +62,9 @@ TEST_F(DatabaseTest, AppendedEntitiesAreOpenForWriteAndOwned) {
     space->downgradeOpen();
     EXPECT_EQ(space->appendAcDbEntity(other), Acad::eNotOpenForWrite);
     space->close();
-    AcDbBlockTableRecord loose;
-    EXPECT_EQ(loose.appendAcDbEntity(other), Acad::eNotInDatabase);
     EXPECT_TRUE(other->objectId().isNull());
     delete other;
-    EXPECT_EQ(walk(true, true), std::vector<AcDbObjectId>{id});
+    EXPECT_EQ(walk(true), std::vector<AcDbObjectId>{id});
 }
 
 TEST_F(DatabaseTest, BlockIteratorKeepsAppendOrder) {
@@ -73,9 +72,8 @@ TEST_F(DatabaseTest, BlockIteratorKeepsAppendOrder) {
     const AcDbObjectId b = addLine();
     const AcDbObjectId c = addLine();
     eraseObject(b);
-    EXPECT_EQ(walk(true, true), (std::vector<AcDbObjectId>{a, c}));
-    EXPECT_EQ(walk(true, false), (std::vector<AcDbObjectId>{a, b, c}));
-    EXPECT_EQ(walk(false, true), (std::vector<AcDbObjectId>{c, a}));
+    EXPECT_EQ(walk(true), (std::vector<AcDbObjectId>{a, c}));
+    EXPECT_EQ(walk(false), (std::vector<AcDbObjectId>{a, b, c}));
 
     AcDbBlockTableRecord* space = openModelSpace(AcDb::kForRead);
     AcDbBlockTableRecordIterator* it = nullptr;
@@ -94,34 +92,23 @@ TEST_F(DatabaseTest, BlockIteratorKeepsAppendOrder) {
     EXPECT_EQ(space->newIterator(it), Acad::eNotOpenForRead);
 }
 
-TEST_F(DatabaseTest, AddedObjectsHaveNoOwner) {
-    auto* rec = new AcDbRegAppTableRecord;
-    AcDbObjectId id;
-    EXPECT_EQ(db()->addAcDbObject(id, rec), Acad::eOk);
-    EXPECT_TRUE(rec->ownerId().isNull());
-    EXPECT_EQ(db()->addAcDbObject(rec), Acad::eAlreadyInDb);
-    EXPECT_EQ(db()->addAcDbObject(nullptr), Acad::eNullObjectPointer);
-    rec->close();
-}
-
-TEST_F(DatabaseTest, EntityPropertiesNeedWrite) {
+TEST_F(DatabaseTest, EntityPropertiesNeedWriteAndCheckTheirValues) {
     const AcDbObjectId gas = hxhost::addLayer(L"Gas");
     const AcDbObjectId id = addLine();
     AcDbLine* line = nullptr;
     ASSERT_EQ(acdbOpenObject(line, id, AcDb::kForRead), Acad::eOk);
+    const AcDbLine source(AcGePoint3d(1, 1, 1), AcGePoint3d(2, 2, 2));
     EXPECT_EQ(line->setLayer(L"Gas"), Acad::eNotOpenForWrite);
-    EXPECT_EQ(line->setColorIndex(1), Acad::eNotOpenForWrite);
-    EXPECT_EQ(line->setStartPoint(AcGePoint3d(9, 9, 9)), Acad::eNotOpenForWrite);
+    EXPECT_EQ(line->copyFrom(&source), Acad::eNotOpenForWrite);
     EXPECT_EQ(line->startPoint(), AcGePoint3d(0, 0, 0));
     line->upgradeOpen();
     EXPECT_EQ(line->setLayer(L"Nowhere"), Acad::eKeyNotFound);
-    EXPECT_EQ(line->setLayer(static_cast<const ACHAR*>(nullptr)), Acad::eInvalidInput);
     EXPECT_EQ(line->setLayer(id), Acad::eInvalidInput); // not a layer
     EXPECT_EQ(line->setColorIndex(258), Acad::eInvalidInput);
+    EXPECT_EQ(line->copyFrom(nullptr), Acad::eNullObjectPointer);
     EXPECT_EQ(line->colorIndex(), 256);
     EXPECT_EQ(line->layerId(), db()->clayer());
     EXPECT_EQ(line->setLayer(L"GAS"), Acad::eOk);
-    EXPECT_EQ(line->setColorIndex(3), Acad::eOk);
     EXPECT_EQ(line->layerId(), gas);
     ACHAR* name = line->layer();
     EXPECT_STREQ(name, L"Gas");
@@ -132,26 +119,20 @@ TEST_F(DatabaseTest, EntityPropertiesNeedWrite) {
 TEST_F(DatabaseTest, ExtentsAndExplode) {
     AcDbLine line(AcGePoint3d(5, -1, 2), AcGePoint3d(1, 4, 0));
     AcDbExtents ext;
-    EXPECT_TRUE(ext.isEmpty());
     ASSERT_EQ(line.getGeomExtents(ext), Acad::eOk);
     EXPECT_EQ(ext.minPoint(), AcGePoint3d(1, -1, 0));
     EXPECT_EQ(ext.maxPoint(), AcGePoint3d(5, 4, 2));
     AcDbExtents box;
-    box.addExt(AcDbExtents());
+    box.addExt(AcDbExtents()); // an empty box adds nothing
     EXPECT_TRUE(box.isEmpty());
-    box.addExt(ext);
-    box.addPoint(AcGePoint3d(6, 0, 0));
-    EXPECT_EQ(box.maxPoint(), AcGePoint3d(6, 4, 2));
     EXPECT_EQ(box.set(AcGePoint3d(1, 1, 1), AcGePoint3d(0, 2, 2)), Acad::eInvalidExtents);
-    EXPECT_EQ(box.minPoint(), AcGePoint3d(1, -1, 0));
     AcDbVoidPtrArray pieces;
     EXPECT_EQ(line.explode(pieces), Acad::eNotApplicable);
     EXPECT_TRUE(pieces.isEmpty());
-    AcDbBlockReference ref(AcGePoint3d(2, 2, 0), AcDbObjectId());
-    ASSERT_EQ(ref.getGeomExtents(ext), Acad::eOk);
-    EXPECT_EQ(ext.minPoint(), ext.maxPoint());
 }
 
+// Highlighting through a transaction, and undoing it, is pinned through
+// tests/graph; here the flag outlives a plain open and needs the object open.
 TEST_F(DatabaseTest, HighlightOutlivesTheOpen) {
     const AcDbObjectId id = addLine();
     AcDbEntity* ent = nullptr;
@@ -161,33 +142,6 @@ TEST_F(DatabaseTest, HighlightOutlivesTheOpen) {
     EXPECT_TRUE(hxhost::isHighlighted(id));
     EXPECT_EQ(ent->unhighlight(), Acad::eNotOpenForRead); // closed: refused
     EXPECT_TRUE(hxhost::isHighlighted(id));
-    acdbOpenObject(ent, id, AcDb::kForWrite);
-    EXPECT_TRUE(ent->isHighlighted());
-    EXPECT_EQ(ent->unhighlight(kNullSubent, true), Acad::eOk);
-    ent->close();
-    EXPECT_FALSE(hxhost::isHighlighted(id));
-    EXPECT_FALSE(hxhost::isHighlighted(db()->clayer()));
-}
-
-TEST_F(DatabaseTest, CopyFromNeedsTheSameClass) {
-    AcDbLine source(AcGePoint3d(1, 1, 1), AcGePoint3d(2, 2, 2));
-    source.setColorIndex(5);
-    AcDbLine target;
-    AcDbBlockReference ref;
-    EXPECT_EQ(target.copyFrom(nullptr), Acad::eNullObjectPointer);
-    EXPECT_EQ(target.copyFrom(&ref), Acad::eNotThatKindOfClass);
-    EXPECT_FALSE(target.isEqualTo(&source));
-    EXPECT_EQ(target.copyFrom(&source), Acad::eOk);
-    EXPECT_TRUE(target.isEqualTo(&source));
-    EXPECT_EQ(target.endPoint(), AcGePoint3d(2, 2, 2));
-    EXPECT_EQ(target.colorIndex(), 5);
-    EXPECT_FALSE(target.isEqualTo(&ref));
-
-    const AcDbObjectId id = addLine();
-    AcDbLine* resident = nullptr;
-    acdbOpenObject(resident, id, AcDb::kForRead);
-    EXPECT_EQ(resident->copyFrom(&source), Acad::eNotOpenForWrite);
-    resident->close();
 }
 
 } // namespace

@@ -14,15 +14,13 @@ struct Row {
     double value;
 };
 
-const Row kRows[] = {{L"12.35", RTNORM, 12.35}, {L"0", RTNORM, 0.0},        {L"-3", RTNORM, -3.0},
-                     {L"+3", RTNORM, 3.0},      {L".5", RTNORM, 0.5},       {L"5.", RTNORM, 5.0},
-                     {L"1e3", RTNORM, 1000.0},  {L"1.5E-2", RTNORM, 0.015}, {L"2e+1", RTNORM, 20.0},
-                     {L"  7 ", RTNORM, 7.0},    {L"\t8", RTNORM, 8.0},      {L"", RTERROR, 0},
-                     {L" ", RTERROR, 0},        {L"abc", RTERROR, 0},       {L"12a", RTERROR, 0},
-                     {L"1.2.3", RTERROR, 0},    {L"1,5", RTERROR, 0},       {L"-", RTERROR, 0},
-                     {L".", RTERROR, 0},        {L"1e", RTERROR, 0},        {L"e5", RTERROR, 0},
-                     {L"1 2", RTERROR, 0},      {L"--1", RTERROR, 0},       {L"1e999", RTERROR, 0},
-                     {L"inf", RTERROR, 0},      {L"0x10", RTERROR, 0},      {L"３", RTERROR, 0}};
+// Plain numbers, signs, blanks and commas as the elevation code meets them
+// are pinned through tests/elevation; these rows hold the other rules.
+const Row kRows[] = {
+    {L"+3", RTNORM, 3.0},   {L".5", RTNORM, 0.5}, {L"5.", RTNORM, 5.0},  {L"1.5E-2", RTNORM, 0.015},
+    {L"\t8", RTNORM, 8.0},  {L" ", RTERROR, 0},   {L"12a", RTERROR, 0},  {L"1.2.3", RTERROR, 0},
+    {L".", RTERROR, 0},     {L"1e", RTERROR, 0},  {L"1 2", RTERROR, 0},  {L"--1", RTERROR, 0},
+    {L"1e999", RTERROR, 0}, {L"inf", RTERROR, 0}, {L"0x10", RTERROR, 0}, {L"３", RTERROR, 0}};
 
 } // namespace
 

@@ -1,5 +1,7 @@
 // Malformed and truncated DXF files: a clear error with file and line, the
 // target database unchanged, the file on disk untouched, never a crash.
+// Entities of kinds the stand-in does not hold are reported by file and line
+// and left out; tests/tools pins that through the copy command.
 #include "DxfDrawing.h"
 
 #include "hxhost/DxfFile.h"
@@ -69,18 +71,6 @@ TEST_F(DxfRejection, MissingFileAndBadArguments) {
     EXPECT_EQ(target.readDwgFile(nullptr), Acad::eInvalidInput);
     EXPECT_EQ(target.saveAs(nullptr), Acad::eInvalidInput);
     EXPECT_EQ(target.saveAs(L"/tmp/x.dxf", false, AcDb::kDHL_Unknown), Acad::eInvalidDwgVersion);
-}
-
-TEST_F(DxfRejection, UnknownEntitiesAreReportedWithTheirLine) {
-    const std::string path = tempFile("arc.dxf");
-    spit(path, dxfFile("  0\nARC\n  5\n2F\n1001\nAPP\n1000\nv\n  0\nLINE\n  5\n30\n", "AC1018"));
-    AcDbDatabase target(false, false);
-    ASSERT_EQ(target.readDwgFile(wide(path).c_str()), Acad::eOk) << hxhost::lastFileError();
-    ASSERT_EQ(hxhost::lastFileFindings().size(), 2u);
-    EXPECT_NE(hxhost::lastFileFindings()[0].find(":15: entity ARC not kept"), std::string::npos);
-    EXPECT_NE(hxhost::lastFileFindings()[0].find("xdata"), std::string::npos);
-    AcDbObjectId id;
-    EXPECT_EQ(target.getAcDbObjectId(id, false, AcDbHandle(0x30)), Acad::eOk);
 }
 
 } // namespace

