@@ -181,13 +181,18 @@ TEST_F(PipeGraph, PathThroughJointsEquipmentAndTheShortWayRound) {
     const AcDbObjectId r = net.pipe(20, 0, 10.5, 0.5);
     const AcDbObjectId b = net.well(20, 0);
     // The long way back from b to a: four pipes up, across and down.
-    net.pipe(20, 0, 20, 10), net.pipe(20, 10, 10, 10), net.pipe(10, 10, 0, 10);
-    net.pipe(0, 10, 0, 0);
+    const Ids around{net.pipe(0, 10, 0, 0), net.pipe(10, 10, 0, 10), net.pipe(20, 10, 10, 10),
+                     net.pipe(20, 0, 20, 10)};
     Graph g;
     ASSERT_TRUE(g.CreateRelateGraph(a));
     ASSERT_TRUE(g.HasLoop());
     EXPECT_EQ(g.FindPipePath(a, b), 1);
     EXPECT_EQ(g.firstPath(), (Ids{p, q, r}));
+    // Cutting the short way opens the loop; the path goes round.
+    ASSERT_TRUE(g.RemoveEnt(q));
+    EXPECT_FALSE(g.HasLoop());
+    EXPECT_EQ(g.FindPipePath(a, b), 1);
+    EXPECT_EQ(g.firstPath(), around);
 }
 
 TEST_F(PipeGraph, RemoveEntDropsRecordAndEveryMention) {
