@@ -14,27 +14,34 @@
 
 namespace {
 
+// Times collecting the network at seed from the drawing net made (skipped when
+// the drawing did not fit) and returns the number of records; the drawing is
+// dropped afterwards.
+int TimeCollection(benchmark::State& state, const NetworkBuilder& net, AcDbObjectId seed) {
+    int records = 0;
+    if (net.refused() > 0) {
+        state.SkipWithError("the drawing does not fit into the stand-in database");
+    } else {
+        for (auto _ : state) {
+            HxDbPipeGraph graph;
+            graph.CreateRelateGraph(seed);
+            records = graph.EntList().Count();
+            benchmark::DoNotOptimize(records);
+        }
+    }
+    hxhost::resetDrawings();
+    return records;
+}
+
 void CollectTreeOfWells(benchmark::State& state) {
     const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(state.range(0)))));
     hxhost::resetDrawings();
     NetworkBuilder net;
     const AcDbObjectId seed = net.grid(side, side, 10.0, true);
-    if (net.refused() > 0) {
-        hxhost::resetDrawings();
-        state.SkipWithError("the drawing does not fit into the stand-in database");
-        return;
-    }
-    int records = 0;
-    for (auto _ : state) {
-        HxDbPipeGraph graph;
-        graph.CreateRelateGraph(seed);
-        records = graph.EntList().Count();
-        benchmark::DoNotOptimize(records);
-    }
+    const int records = TimeCollection(state, net, seed);
     state.counters["pipes"] = side * side - 1;
     state.counters["records"] = records;
     state.SetComplexityN(side * side - 1);
-    hxhost::resetDrawings();
 }
 
 // The same sizes with bare pipe-to-pipe joints and no wells: a grid of pipes
@@ -52,21 +59,9 @@ void CollectGridOfJoints(benchmark::State& state) {
                 net.pipe(i * 10.0, j * 10.0, i * 10.0, (j + 1) * 10.0);
         }
     }
-    if (net.refused() > 0) {
-        hxhost::resetDrawings();
-        state.SkipWithError("the drawing does not fit into the stand-in database");
-        return;
-    }
-    int records = 0;
-    for (auto _ : state) {
-        HxDbPipeGraph graph;
-        graph.CreateRelateGraph(seed);
-        records = graph.EntList().Count();
-        benchmark::DoNotOptimize(records);
-    }
+    const int records = TimeCollection(state, net, seed);
     state.counters["pipes"] = records;
     state.SetComplexityN(records);
-    hxhost::resetDrawings();
 }
 
 } // namespace
@@ -87,4 +82,3 @@ BENCHMARK(CollectGridOfJoints)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
-

@@ -19,18 +19,12 @@ HxDbWtPipeGraph& HxDbWtPipeGraph::operator=(const HxDbWtPipeGraph& other) {
     if (this == &other)
         return *this;
     HxDbPipeGraph::operator=(other);
-    startEdge = other.startEdge;
     edges.RemoveAll();
     nodes.RemoveAll();
     CopyElements(other);
     pathEdgeOrder = other.pathEdgeOrder;
     pathNodeOrder = other.pathNodeOrder;
-    rootId = other.rootId;
-    pickedId = other.pickedId;
-    endId = other.endId;
-    graphType = other.graphType;
-    withOutNode = other.withOutNode;
-    m_lookup->literal = other.m_lookup->literal;
+    CopyScalars(other);
     return *this;
 }
 
@@ -47,23 +41,27 @@ HxDbWtPipeGraph& HxDbWtPipeGraph::operator=(HxDbWtPipeGraph&& other) {
     if (this == &other)
         return *this;
     HxDbPipeGraph::operator=(other);
-    startEdge = other.startEdge;
     edges = std::move(other.edges);
     nodes = std::move(other.nodes);
     pathEdgeOrder = std::move(other.pathEdgeOrder);
     pathNodeOrder = std::move(other.pathNodeOrder);
-    rootId = other.rootId;
-    pickedId = other.pickedId;
-    endId = other.endId;
-    graphType = other.graphType;
-    withOutNode = other.withOutNode;
-    m_lookup->literal = other.m_lookup->literal;
+    CopyScalars(other);
     return *this;
 }
 
 // The own members go in reverse order (the owning lists delete every node
 // and edge), then the base.
 HxDbWtPipeGraph::~HxDbWtPipeGraph() = default;
+
+void HxDbWtPipeGraph::CopyScalars(const HxDbWtPipeGraph& other) {
+    startEdge = other.startEdge;
+    rootId = other.rootId;
+    pickedId = other.pickedId;
+    endId = other.endId;
+    graphType = other.graphType;
+    withOutNode = other.withOutNode;
+    m_lookup->literal = other.m_lookup->literal;
+}
 
 void HxDbWtPipeGraph::CopyElements(const HxDbWtPipeGraph& other) {
     auto& from = const_cast<HxDbWtPipeGraph&>(other); // positions need a mutable list

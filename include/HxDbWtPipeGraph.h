@@ -220,6 +220,8 @@ private:
     void SetHighlight(bool on);
     // Deep copies of other's nodes and edges appended to this graph's lists.
     void CopyElements(const HxDbWtPipeGraph& other);
+    // Copies the plain members (start edge, ids, kind, withOutNode, lookup mode).
+    void CopyScalars(const HxDbWtPipeGraph& other);
 
     // The id -> first position index of the lookups (never null).
     std::unique_ptr<HxWtPipeGraphLookup> m_lookup;

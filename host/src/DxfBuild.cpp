@@ -13,19 +13,6 @@
 namespace hxhost {
 namespace {
 
-std::string ascii(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += static_cast<unsigned>(c) < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
-
-std::string hex(Adesk::UInt64 value) {
-    char buf[20];
-    std::snprintf(buf, sizeof buf, "%llX", static_cast<unsigned long long>(value));
-    return buf;
-}
-
 class Builder {
 public:
     Builder(DxfModel& model, const std::string& fileName, AcDbDatabase& db)
@@ -43,8 +30,8 @@ public:
         for (DxfBlock& block : m_model.blocks) {
             const AcDbObjectId owner = findRecord(m_db.blockTableId(), block.name);
             if (owner.isNull())
-                fail(block.line,
-                     "expected a BLOCK_RECORD for block '" + ascii(block.name) + "', found none");
+                fail(block.line, "expected a BLOCK_RECORD for block '" + dxfAscii(block.name) +
+                                     "', found none");
             for (DxfEntityRecord& rec : block.entities)
                 entity(rec, owner);
         }
@@ -104,7 +91,7 @@ private:
             const Adesk::UInt64 h = it != m_model.tableHandles.end() ? it->second : m_fresh++;
             if (!m_store.rehandle(id.stub(), AcDbHandle(h)))
                 fail(0, "expected a unique handle for the " + std::string(name) +
-                            " table, found handle " + hex(h) + " used twice");
+                            " table, found handle " + dxfHex(h) + " used twice");
         }
     }
 
@@ -113,7 +100,7 @@ private:
         const AcDbObjectId id = DbAccess::adoptAt(m_db, obj, owner, AcDbHandle(h));
         if (id.isNull()) {
             delete obj;
-            fail(line, "expected a unique handle, found handle " + hex(h) + " used twice");
+            fail(line, "expected a unique handle, found handle " + dxfHex(h) + " used twice");
         }
         return id;
     }
@@ -124,7 +111,7 @@ private:
         for (DxfTableRecord& rec : recs) {
             if (!findRecord(tableId, rec.name).isNull())
                 fail(rec.line,
-                     "expected a unique record name, found '" + ascii(rec.name) + "' twice");
+                     "expected a unique record name, found '" + dxfAscii(rec.name) + "' twice");
             AcDbSymbolTableRecord* obj = make();
             DbAccess::setName(*obj, rec.name);
             if (auto* layer = AcDbLayerTableRecord::cast(obj)) {
@@ -164,7 +151,7 @@ private:
         AcDbObjectId id = findRecord(m_db.layerTableId(), name);
         if (!id.isNull())
             return id;
-        finding(line, "layer '" + ascii(name) + "' missing from the LAYER table: added");
+        finding(line, "layer '" + dxfAscii(name) + "' missing from the LAYER table: added");
         DxfTableRecord rec;
         rec.name = name;
         std::vector<DxfTableRecord> one{rec};
@@ -184,8 +171,8 @@ private:
             AcDbEntity* made = codec->makeCustom(*rec.entity, chain);
             acutRelRb(chain);
             if (made == nullptr) {
-                finding(rec.line, "entity " + hex(rec.handle) + " with xdata of '" +
-                                      ascii(rec.xdata[i].name) +
+                finding(rec.line, "entity " + dxfHex(rec.handle) + " with xdata of '" +
+                                      dxfAscii(rec.xdata[i].name) +
                                       "' refused by its codec: kept as a standard entity");
                 return nullptr;
             }
@@ -202,7 +189,7 @@ private:
         if (AcDbBlockReference::cast(rec.entity.get())) {
             blockId = findRecord(m_db.blockTableId(), rec.blockName);
             if (blockId.isNull())
-                fail(rec.line, "expected the block '" + ascii(rec.blockName) +
+                fail(rec.line, "expected the block '" + dxfAscii(rec.blockName) +
                                    "' of the INSERT in the file, found none");
             static_cast<AcDbBlockReference*>(rec.entity.get())->setBlockTableRecord(blockId);
         }
@@ -235,7 +222,7 @@ private:
             DbAccess::attributes(*ref).append(id);
         }
         if (rec.seqendHandle != 0)
-            m_model.fileHandles["SEQEND:" + hex(refId.handle().value())] = rec.seqendHandle;
+            m_model.fileHandles["SEQEND:" + dxfHex(refId.handle().value())] = rec.seqendHandle;
     }
 
     DxfModel& m_model;

@@ -161,10 +161,21 @@ void DxfTagWriter::integer(int code, long long value) {
     tag(code, std::to_string(value));
 }
 
-void DxfTagWriter::handle(int code, unsigned long long value) {
+std::string dxfHex(unsigned long long value) {
     char buf[20];
     std::snprintf(buf, sizeof buf, "%llX", value);
-    tag(code, buf);
+    return buf;
+}
+
+std::string dxfAscii(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text)
+        out += static_cast<unsigned>(c) < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+void DxfTagWriter::handle(int code, unsigned long long value) {
+    tag(code, dxfHex(value));
 }
 
 void DxfTagWriter::point(int code, double x, double y, double z) {

@@ -25,6 +25,11 @@ public:
     using DxfError::DxfError;
 };
 
+// A handle as DXF writes it: upper-case hex without leading zeros.
+std::string dxfHex(unsigned long long value);
+// Wide text for messages and internal keys: ASCII kept, anything else '?'.
+std::string dxfAscii(const std::wstring& text);
+
 struct DxfTag {
     int code = 0;
     std::string value; // the value line, without its line end

@@ -4,6 +4,7 @@
 
 #include "DbAccess.h"
 #include "DxfEntities.h"
+#include "DxfTags.h"
 #include "hxhost/DxfCodec.h"
 #include "acutads.h"
 #include "dbents.h"
@@ -12,19 +13,6 @@
 
 namespace hxhost {
 namespace {
-
-std::string utf8(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += static_cast<unsigned>(c) < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
-
-std::string hex(Adesk::UInt64 value) {
-    char buf[20];
-    std::snprintf(buf, sizeof buf, "%llX", static_cast<unsigned long long>(value));
-    return buf;
-}
 
 template <class T> std::vector<T*> live(const AcDbObjectIdArray& ids) {
     std::vector<T*> objects;
@@ -73,11 +61,11 @@ private:
     std::string handleOf(const std::string& role) {
         auto known = m_store.fileHandles.find(role);
         if (known != m_store.fileHandles.end())
-            return hex(known->second);
+            return dxfHex(known->second);
         auto made = m_made.find(role);
         if (made == m_made.end())
             made = m_made.emplace(role, m_next++).first;
-        return hex(made->second);
+        return dxfHex(made->second);
     }
     void section(const char* name) {
         m_out.tag(0, "SECTION");
@@ -97,7 +85,7 @@ private:
         h.tag(9, "$INSUNITS");
         h.integer(70, m_store.insunits);
         h.tag(9, "$HANDSEED");
-        h.tag(5, hex(m_next));
+        h.tag(5, dxfHex(m_next));
         h.tag(0, "ENDSEC");
         h.tag(0, "SECTION");
         h.tag(2, "CLASSES");
@@ -147,7 +135,7 @@ private:
         t = handleOf("TABLE:LTYPE");
         tableStart("LTYPE", t, 3);
         for (const wchar_t* name : {L"ByBlock", L"ByLayer", L"Continuous"}) {
-            recordStart("LTYPE", handleOf("LTYPE:" + utf8(name)), t, "AcDbLinetypeTableRecord",
+            recordStart("LTYPE", handleOf("LTYPE:" + dxfAscii(name)), t, "AcDbLinetypeTableRecord",
                         name, 0);
             m_out.tag(3, name == std::wstring(L"Continuous") ? "Solid line" : "");
             m_out.integer(72, 65);
@@ -184,11 +172,11 @@ private:
 
     void writeLayers(const AcDbSymbolTable& table) {
         const auto layers = live<AcDbLayerTableRecord>(DbAccess::records(table));
-        const std::string t = hex(table.handle().value());
+        const std::string t = dxfHex(table.handle().value());
         tableStart("LAYER", t, static_cast<int>(layers.size()));
         xdataOf(table);
         for (const auto* layer : layers) {
-            recordStart("LAYER", hex(layer->handle().value()), t, "AcDbLayerTableRecord",
+            recordStart("LAYER", dxfHex(layer->handle().value()), t, "AcDbLayerTableRecord",
                         DbAccess::name(*layer), layer->isLocked() ? 4 : 0);
             m_out.integer(62, layer->colorIndex());
             m_out.tag(6, "Continuous");
@@ -199,7 +187,7 @@ private:
 
     void writeApps(const AcDbSymbolTable& table) {
         auto apps = live<AcDbRegAppTableRecord>(DbAccess::records(table));
-        const std::string t = hex(table.handle().value());
+        const std::string t = dxfHex(table.handle().value());
         std::vector<std::wstring> missing;
         for (const DxfCustomCodec* codec : dxfCodecs()) {
             bool found = false;
@@ -211,13 +199,13 @@ private:
         tableStart("APPID", t, static_cast<int>(apps.size() + missing.size()));
         xdataOf(table);
         for (const auto* app : apps) {
-            recordStart("APPID", hex(app->handle().value()), t, "AcDbRegAppTableRecord",
+            recordStart("APPID", dxfHex(app->handle().value()), t, "AcDbRegAppTableRecord",
                         DbAccess::name(*app), 0);
             xdataOf(*app);
         }
         for (const std::wstring& name : missing)
-            recordStart("APPID", handleOf("APPID:" + utf8(name)), t, "AcDbRegAppTableRecord", name,
-                        0);
+            recordStart("APPID", handleOf("APPID:" + dxfAscii(name)), t, "AcDbRegAppTableRecord",
+                        name, 0);
         endTable();
     }
 
@@ -232,11 +220,11 @@ private:
     }
 
     void writeBlockRecords(const AcDbSymbolTable& table) {
-        const std::string t = hex(table.handle().value());
+        const std::string t = dxfHex(table.handle().value());
         tableStart("BLOCK_RECORD", t, static_cast<int>(m_blocks.size()));
         xdataOf(table);
         for (const auto* block : m_blocks) {
-            recordStart("BLOCK_RECORD", hex(block->handle().value()), t, "AcDbBlockTableRecord",
+            recordStart("BLOCK_RECORD", dxfHex(block->handle().value()), t, "AcDbBlockTableRecord",
                         DbAccess::name(*block), 0);
             xdataOf(*block);
         }
@@ -252,7 +240,7 @@ private:
         section("BLOCKS");
         for (const auto* block : m_blocks) {
             const std::wstring& name = DbAccess::name(*block);
-            const std::string owner = hex(block->handle().value());
+            const std::string owner = dxfHex(block->handle().value());
             m_out.tag(0, "BLOCK");
             m_out.tag(5, handleOf("BLOCK:" + owner));
             m_out.tag(330, owner);
@@ -318,9 +306,9 @@ private:
         const auto atts = ref && &ent == &source ? live<AcDbAttribute>(ref->attributeIds())
                                                  : std::vector<AcDbAttribute*>();
         m_out.tag(0, kind);
-        const std::string handle = hex(source.handle().value());
+        const std::string handle = dxfHex(source.handle().value());
         m_out.tag(5, handle);
-        m_out.tag(330, hex(owner.value()));
+        m_out.tag(330, dxfHex(owner.value()));
         m_out.tag(100, "AcDbEntity");
         if (paper)
             m_out.integer(67, 1);
@@ -360,8 +348,8 @@ private:
     }
 
     void writeCustom(const AcDbEntity& custom, AcDbHandle owner, bool paper) {
-        const std::string what =
-            "entity " + hex(custom.handle().value()) + " of class " + utf8(custom.isA()->name());
+        const std::string what = "entity " + dxfHex(custom.handle().value()) + " of class " +
+                                 dxfAscii(custom.isA()->name());
         const DxfCustomCodec* codec = findDxfCodec(custom.isA());
         if (codec == nullptr) {
             m_findings.push_back(what + " has no DXF codec: not written");
