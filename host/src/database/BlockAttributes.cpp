@@ -1,6 +1,6 @@
 // The attributes a block reference owns, and the object iterator over them.
-#include "DbAccess.h"
-#include "IdCursor.h"
+#include "database/DbAccess.h"
+#include "database/IdCursor.h"
 #include "dbents.h"
 
 using hxhost::DbAccess;

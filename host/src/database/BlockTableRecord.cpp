@@ -1,7 +1,7 @@
 // Block definitions: appending entities and iterating over them.
-#include "DbAccess.h"
-#include "IdCursor.h"
-#include "OpenRules.h"
+#include "database/DbAccess.h"
+#include "database/IdCursor.h"
+#include "database/OpenRules.h"
 
 using hxhost::DbAccess;
 

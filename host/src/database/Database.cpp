@@ -1,6 +1,6 @@
 // AcDbDatabase: the default drawing, adding objects, handles, symbol tables.
-#include "DbAccess.h"
-#include "OpenRules.h"
+#include "database/DbAccess.h"
+#include "database/OpenRules.h"
 #include "dbapserv.h"
 #include "hxhost/HostControl.h"
 

@@ -1,7 +1,7 @@
 // The database's object store: adoption of objects, the handle index, teardown.
-#include "DatabaseStore.h"
+#include "database/DatabaseStore.h"
 
-#include "DbAccess.h"
+#include "database/DbAccess.h"
 
 namespace hxhost {
 

@@ -4,7 +4,7 @@
 // transaction manager. Owned by its AcDbDatabase.
 #pragma once
 
-#include "StubArena.h"
+#include "database/StubArena.h"
 #include "dbmain.h"
 #include "dbtrans.h"
 

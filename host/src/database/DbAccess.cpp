@@ -1,8 +1,8 @@
 // The gateway's out-of-line parts: finding objects by id, making objects
 // resident, deleting them with their database.
-#include "DbAccess.h"
+#include "database/DbAccess.h"
 
-#include "StubArena.h"
+#include "database/StubArena.h"
 #include "hxhost/HostControl.h"
 
 #include <cassert>

@@ -4,9 +4,9 @@
 // says so.
 #pragma once
 
-#include "DatabaseStore.h"
-#include "DbStub.h"
-#include "XDataStore.h"
+#include "database/DatabaseStore.h"
+#include "database/DbStub.h"
+#include "database/XDataStore.h"
 #include "acdocman.h"
 #include "dbmain.h"
 #include "dbents.h"

@@ -1,6 +1,6 @@
 // AcDbEntity: layer, colour, extents and explode defaults, highlighting.
-#include "DbAccess.h"
-#include "SymbolNames.h"
+#include "database/DbAccess.h"
+#include "database/SymbolNames.h"
 #include "acutads.h"
 #include "db.h"
 #include "dbapserv.h"

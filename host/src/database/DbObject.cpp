@@ -1,8 +1,8 @@
 // AcDbObject: identity, open state transitions, erase, extended data, copy.
-#include "DbAccess.h"
-#include "OpenRules.h"
-#include "SymbolNames.h"
-#include "XDataStore.h"
+#include "database/DbAccess.h"
+#include "database/OpenRules.h"
+#include "database/SymbolNames.h"
+#include "database/XDataStore.h"
 #include "dbapserv.h"
 #include "hxhost/HostControl.h"
 

@@ -1,5 +1,5 @@
 // Value kinds of DXF group codes and result-buffer (RT) codes.
-#include "ResbufAlloc.h"
+#include "database/ResbufAlloc.h"
 #include "acdb.h"
 #include "acutads.h"
 

@@ -1,7 +1,7 @@
 // Handles as hex text, object ids checked against the live stub arenas, and
 // entity names (ads_name) of ids.
-#include "DbStub.h"
-#include "StubArena.h"
+#include "database/DbStub.h"
+#include "database/StubArena.h"
 #include "dbid.h"
 #include "dbmain.h"
 

@@ -1,8 +1,8 @@
 // Many readers or one writer: the open rules of resident objects.
-#include "OpenRules.h"
+#include "database/OpenRules.h"
 
-#include "DbAccess.h"
-#include "StubArena.h"
+#include "database/DbAccess.h"
+#include "database/StubArena.h"
 #include "dbsymtb.h"
 #include "hxhost/HostControl.h"
 

@@ -1,7 +1,7 @@
 // Result-buffer chains and host strings: allocation, release, list building.
 // Every buffer and every acutNewString string is counted in the ledger while
 // it is out.
-#include "ResbufAlloc.h"
+#include "database/ResbufAlloc.h"
 #include "acdb.h"
 #include "acutads.h"
 #include "hxhost/HostControl.h"

@@ -1,5 +1,5 @@
 // The stub arenas and the registry of their live chunks.
-#include "StubArena.h"
+#include "database/StubArena.h"
 
 #include <algorithm>
 #include <new>

@@ -10,7 +10,7 @@
 // arena.
 #pragma once
 
-#include "DbStub.h"
+#include "database/DbStub.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,7 +1,7 @@
 // Symbol names: case-blind comparison, well-formedness, lookup by name.
-#include "SymbolNames.h"
+#include "database/SymbolNames.h"
 
-#include "DbAccess.h"
+#include "database/DbAccess.h"
 
 #include <cwchar>
 

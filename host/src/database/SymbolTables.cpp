@@ -1,8 +1,8 @@
 // Symbol tables and records: names, lookup, adding records, iteration.
-#include "DbAccess.h"
-#include "IdCursor.h"
-#include "OpenRules.h"
-#include "SymbolNames.h"
+#include "database/DbAccess.h"
+#include "database/IdCursor.h"
+#include "database/OpenRules.h"
+#include "database/SymbolNames.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // acdbTblSearch and acdbRegApp: the C interface to the symbol tables of the
 // working database.
-#include "DbAccess.h"
-#include "ResbufAlloc.h"
-#include "SymbolNames.h"
+#include "database/DbAccess.h"
+#include "database/ResbufAlloc.h"
+#include "database/SymbolNames.h"
 #include "acedads.h"
 #include "acutads.h"
 #include "dbapserv.h"

@@ -1,7 +1,7 @@
 // Transactions: objects got once per manager, held open until the transaction
 // that got them ends.
-#include "DbAccess.h"
-#include "OpenRules.h"
+#include "database/DbAccess.h"
+#include "database/OpenRules.h"
 #include "dbtrans.h"
 #include "hxhost/HostControl.h"
 

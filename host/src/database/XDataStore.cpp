@@ -1,9 +1,9 @@
 // Extended data: parsing a caller's chain, replacing per application, sizing,
 // and building chains back.
-#include "XDataStore.h"
+#include "database/XDataStore.h"
 
-#include "ResbufAlloc.h"
-#include "SymbolNames.h"
+#include "database/ResbufAlloc.h"
+#include "database/SymbolNames.h"
 #include "acdb.h"
 #include "acutads.h"
 

@@ -1,9 +1,9 @@
 // Making a file's model into database objects.
-#include "DxfBuild.h"
+#include "dxf/DxfBuild.h"
 
-#include "AsciiCase.h"
-#include "DbAccess.h"
-#include "DxfTags.h"
+#include "text/AsciiCase.h"
+#include "database/DbAccess.h"
+#include "dxf/DxfTags.h"
 #include "hxhost/DxfCodec.h"
 #include "acutads.h"
 #include "dbents.h"

@@ -5,7 +5,7 @@
 // block the file does not define, a block without its BLOCK_RECORD.
 #pragma once
 
-#include "DxfModel.h"
+#include "dxf/DxfModel.h"
 
 #include <string>
 

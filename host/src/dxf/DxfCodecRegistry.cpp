@@ -1,7 +1,7 @@
 // The process-wide registry of custom-entity DXF codecs.
 #include "hxhost/DxfCodec.h"
 
-#include "AsciiCase.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 

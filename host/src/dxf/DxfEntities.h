@@ -4,9 +4,9 @@
 // structure are the writer's and reader's (DxfWriter.cpp, DxfReader.cpp).
 #pragma once
 
-#include "DxfTags.h"
-#include "DxfText.h"
-#include "XDataStore.h"
+#include "dxf/DxfTags.h"
+#include "dxf/DxfText.h"
+#include "database/XDataStore.h"
 #include "dbmain.h"
 
 #include <memory>

@@ -1,5 +1,5 @@
 // Reading the bodies of the standard entities and xdata from DXF groups.
-#include "DxfEntities.h"
+#include "dxf/DxfEntities.h"
 
 #include "dbents.h"
 #include "dbmtext.h"

@@ -1,5 +1,5 @@
 // Writing the bodies of the standard entities in DXF.
-#include "DxfEntities.h"
+#include "dxf/DxfEntities.h"
 
 #include "dbents.h"
 #include "dbmtext.h"

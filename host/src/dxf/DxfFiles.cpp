@@ -1,10 +1,10 @@
 // The database's drawing files: readDwgFile, saveAs and wblock over DXF, and
 // the error and findings of the last of them.
-#include "DbAccess.h"
-#include "DxfBuild.h"
-#include "DxfReader.h"
-#include "DxfTags.h"
-#include "DxfWriter.h"
+#include "database/DbAccess.h"
+#include "dxf/DxfBuild.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfTags.h"
+#include "dxf/DxfWriter.h"
 #include "hxhost/DxfFile.h"
 
 #include <cstdio>

@@ -4,7 +4,7 @@
 // read fail anywhere without touching any database.
 #pragma once
 
-#include "XDataStore.h"
+#include "database/XDataStore.h"
 #include "dbmain.h"
 
 #include <map>

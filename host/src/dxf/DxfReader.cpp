@@ -1,9 +1,9 @@
 // Reading a DXF file's sections into a DxfModel.
-#include "DxfReader.h"
+#include "dxf/DxfReader.h"
 
-#include "DxfEntities.h"
+#include "dxf/DxfEntities.h"
 #include "dbents.h"
-#include "DxfTags.h"
+#include "dxf/DxfTags.h"
 
 namespace hxhost {
 namespace {

@@ -4,7 +4,7 @@
 // before AC1015.
 #pragma once
 
-#include "DxfModel.h"
+#include "dxf/DxfModel.h"
 
 #include <string>
 

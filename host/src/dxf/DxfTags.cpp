@@ -1,7 +1,7 @@
 // The tag layer of ASCII DXF: reading and writing (group code, value) pairs.
-#include "DxfTags.h"
+#include "dxf/DxfTags.h"
 
-#include "DxfText.h"
+#include "dxf/DxfText.h"
 
 #include <cerrno>
 #include <cmath>

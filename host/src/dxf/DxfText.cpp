@@ -1,7 +1,7 @@
 // Encoding and decoding the text of DXF values.
-#include "DxfText.h"
+#include "dxf/DxfText.h"
 
-#include "IconvCodec.h"
+#include "text/IconvCodec.h"
 
 #include <cstdio>
 

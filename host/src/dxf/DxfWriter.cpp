@@ -1,10 +1,10 @@
 // Writing a database as an AC1015 DXF file: header, tables, blocks, entities
 // and the minimal objects a valid file needs.
-#include "DxfWriter.h"
+#include "dxf/DxfWriter.h"
 
-#include "DbAccess.h"
-#include "DxfEntities.h"
-#include "DxfTags.h"
+#include "database/DbAccess.h"
+#include "dxf/DxfEntities.h"
+#include "dxf/DxfTags.h"
 #include "hxhost/DxfCodec.h"
 #include "acutads.h"
 #include "dbents.h"

@@ -1,5 +1,5 @@
 // resetEditor: the editor state back to a fresh session's.
-#include "EditorState.h"
+#include "editor/EditorState.h"
 #include "hxhost/Session.h"
 
 namespace hxhost {

@@ -1,8 +1,8 @@
 // The scripted editor's state and its control functions.
-#include "EditorScript.h"
-#include "EditorState.h"
-#include "AsciiCase.h"
-#include "SelectionSets.h"
+#include "editor/EditorScript.h"
+#include "editor/EditorState.h"
+#include "text/AsciiCase.h"
+#include "editor/SelectionSets.h"
 
 #include <deque>
 #include <sstream>

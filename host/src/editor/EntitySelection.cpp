@@ -1,6 +1,6 @@
 // acedEntSel and its keywords: one entity picked from the scripted editor.
-#include "EditorScript.h"
-#include "SelectionRun.h"
+#include "editor/EditorScript.h"
+#include "editor/SelectionRun.h"
 #include "acutads.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Interactive selection: the scripted editor's input turned into members.
-#include "AsciiCase.h"
-#include "EditorScript.h"
-#include "SelectionRun.h"
+#include "text/AsciiCase.h"
+#include "editor/EditorScript.h"
+#include "editor/SelectionRun.h"
 #include "acutads.h"
 
 namespace hxhost::detail {

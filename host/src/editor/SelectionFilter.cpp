@@ -1,7 +1,7 @@
 // Filter lists of selection and the wildcard match they use.
-#include "SelectionFilter.h"
-#include "AsciiCase.h"
-#include "DbAccess.h"
+#include "editor/SelectionFilter.h"
+#include "text/AsciiCase.h"
+#include "database/DbAccess.h"
 #include "acutads.h"
 #include "dbents.h"
 

@@ -4,7 +4,7 @@
 // wildcard patterns (see wildcardMatch). Every item must hold.
 #pragma once
 
-#include "SelectionScan.h"
+#include "editor/SelectionScan.h"
 #include "adsdef.h"
 
 #include <string>

@@ -1,5 +1,5 @@
 // Plan tests of window, crossing, polygon and fence selection.
-#include "SelectionGeometry.h"
+#include "editor/SelectionGeometry.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // acedSSGet: the request logged, the mode read, the members chosen and the
 // new set made.
-#include "EditorScript.h"
-#include "SelectionRun.h"
+#include "editor/EditorScript.h"
+#include "editor/SelectionRun.h"
 #include "hxhost/HostControl.h"
 
 namespace hxhost::detail {

@@ -1,6 +1,6 @@
 // Reading acedSSGet's mode strings.
-#include "SelectionMode.h"
-#include "AsciiCase.h"
+#include "editor/SelectionMode.h"
+#include "text/AsciiCase.h"
 
 #include <string>
 

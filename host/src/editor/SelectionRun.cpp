@@ -1,6 +1,6 @@
 // One selection run: admission rules and membership.
-#include "SelectionRun.h"
-#include "DbAccess.h"
+#include "editor/SelectionRun.h"
+#include "database/DbAccess.h"
 #include "dbsymtb.h"
 
 #include <algorithm>

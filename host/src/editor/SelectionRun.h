@@ -2,9 +2,9 @@
 // rules of the mode's options, and how members join the result.
 #pragma once
 
-#include "SelectionFilter.h"
-#include "SelectionMode.h"
-#include "SelectionSets.h"
+#include "editor/SelectionFilter.h"
+#include "editor/SelectionMode.h"
+#include "editor/SelectionSets.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // The drawing as selection sees it.
-#include "SelectionScan.h"
-#include "DbAccess.h"
-#include "SymbolNames.h"
+#include "editor/SelectionScan.h"
+#include "database/DbAccess.h"
+#include "database/SymbolNames.h"
 #include "acdocman.h"
 #include "db.h"
 #include "dbapserv.h"

@@ -4,7 +4,7 @@
 // valid until the drawing changes.
 #pragma once
 
-#include "SelectionGeometry.h"
+#include "editor/SelectionGeometry.h"
 #include "dbmain.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 // The editor's selection sets and the host functions that read and edit them.
-#include "SelectionSets.h"
-#include "DbAccess.h"
+#include "editor/SelectionSets.h"
+#include "database/DbAccess.h"
 #include "acedads.h"
 #include "acutads.h"
 #include "dbmain.h"

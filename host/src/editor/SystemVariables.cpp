@@ -4,8 +4,8 @@
 // Names match without regard to case. acedGetVar hands string values out in
 // memory of its own (malloc), counted as host strings until the caller
 // releases them with acutDelString.
-#include "AsciiCase.h"
-#include "EditorState.h"
+#include "text/AsciiCase.h"
+#include "editor/EditorState.h"
 #include "acedads.h"
 #include "hxhost/HostControl.h"
 #include "hxhost/Session.h"

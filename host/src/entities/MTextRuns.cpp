@@ -1,5 +1,5 @@
 // Splitting multi-line text contents into lines and formatting runs.
-#include "MTextRuns.h"
+#include "entities/MTextRuns.h"
 
 #include <cwchar>
 

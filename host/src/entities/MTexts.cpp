@@ -1,5 +1,5 @@
 // AcDbMText: contents, layout values, explosion into single-line texts.
-#include "MTextRuns.h"
+#include "entities/MTextRuns.h"
 #include "acutads.h"
 #include "db.h"
 #include "dbmtext.h"

@@ -1,5 +1,5 @@
 // Single-line texts: AcDbText and its attribute kinds.
-#include "WriteSetter.h"
+#include "database/WriteSetter.h"
 #include "acutads.h"
 #include "db.h"
 #include "dbents.h"

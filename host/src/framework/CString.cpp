@@ -1,6 +1,6 @@
 // CStringW members: construction, editing, search and buffer access.
 #include "atlstr.h"
-#include "WideFormat.h"
+#include "framework/WideFormat.h"
 
 #include <algorithm>
 #include <cstring>

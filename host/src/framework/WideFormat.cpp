@@ -3,7 +3,7 @@
 // its own: numbers through the C library's snprintf (their text is ASCII),
 // strings and characters here, so that narrow text goes through the ANSI code
 // page and never through the C library's locale.
-#include "WideFormat.h"
+#include "framework/WideFormat.h"
 #include "windows.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Application records: the lock that keeps an application loaded, its MDI
 // registration, and the application the loader is messaging.
-#include "Applications.h"
+#include "session/Applications.h"
 #include "hxhost/Session.h"
 #include "rxregsvc.h"
 

@@ -1,6 +1,6 @@
 // The host's command line: acutPrintf appends to a captured text that tests
 // and tools read back, optionally echoed to standard output.
-#include "WideFormat.h"
+#include "framework/WideFormat.h"
 #include "acutads.h"
 #include "hxhost/Session.h"
 

@@ -1,6 +1,6 @@
 // Running a command the way the command line does. Only transparent commands
 // may start while another command runs.
-#include "Applications.h"
+#include "session/Applications.h"
 #include "accmd.h"
 #include "adscodes.h"
 #include "hxhost/Session.h"

@@ -1,9 +1,9 @@
 // The host's command stack: groups of commands, most recently created group
 // first, each holding its commands in order of addition. The stack owns its
 // groups and commands.
-#include "Applications.h"
-#include "AsciiCase.h"
-#include "RxServices.h"
+#include "session/Applications.h"
+#include "text/AsciiCase.h"
+#include "session/RxServices.h"
 #include "accmd.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // Documents and their manager: current document, locks.
-#include "DbAccess.h"
+#include "database/DbAccess.h"
 #include "acdocman.h"
 #include "dbapserv.h"
 #include "dbmain.h"

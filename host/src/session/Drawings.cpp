@@ -2,7 +2,7 @@
 // inspection helpers tests use.
 #include "hxhost/Drawing.h"
 
-#include "DbAccess.h"
+#include "database/DbAccess.h"
 #include "dbapserv.h"
 #include "dbsymtb.h"
 

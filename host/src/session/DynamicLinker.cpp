@@ -1,7 +1,7 @@
 // The host's dynamic linker: records per application whether it declared
 // itself able to work with several documents.
-#include "Applications.h"
-#include "RxServices.h"
+#include "session/Applications.h"
+#include "session/RxServices.h"
 #include "rxdlinkr.h"
 
 ACRX_NO_CONS_DEFINE_MEMBERS(AcRxDynamicLinker, AcRxObject)

@@ -3,8 +3,8 @@
 //
 // Load: dlopen, DLL entry (process attach), acrxEntryPoint(kInitAppMsg).
 // Unload: acrxEntryPoint(kUnloadAppMsg), DLL entry (process detach), dlclose.
-#include "Applications.h"
-#include "AsciiCase.h"
+#include "session/Applications.h"
+#include "text/AsciiCase.h"
 #include "hxhost/Session.h"
 #include "rxdefs.h"
 

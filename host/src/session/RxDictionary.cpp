@@ -1,5 +1,5 @@
 // AcRxDictionary and the host's system registry.
-#include "RxServices.h"
+#include "session/RxServices.h"
 #include "accmd.h"
 #include "rxdlinkr.h"
 #include "rxregsvc.h"

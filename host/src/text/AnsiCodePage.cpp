@@ -1,6 +1,6 @@
 // The ANSI code page of the session and the names iconv knows code pages by.
-#include "CodePages.h"
-#include "IconvCodec.h"
+#include "text/CodePages.h"
+#include "text/IconvCodec.h"
 #include "hxhost/Session.h"
 #include "windows.h"
 

@@ -1,5 +1,5 @@
 // iconv-backed conversions between wchar_t text and 8-bit character sets.
-#include "IconvCodec.h"
+#include "text/IconvCodec.h"
 
 #include <cerrno>
 #include <iconv.h>

@@ -4,8 +4,8 @@
 // Differences from Windows that callers may notice: no best-fit mapping (a
 // character the code page lacks always becomes the default character), and
 // wchar_t holds UTF-32, so a character outside the BMP counts as one unit.
-#include "CodePages.h"
-#include "IconvCodec.h"
+#include "text/CodePages.h"
+#include "text/IconvCodec.h"
 #include "windows.h"
 
 #include <cstring>

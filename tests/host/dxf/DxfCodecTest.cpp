@@ -3,7 +3,7 @@
 // for what a codec cannot write or make. The product's own codecs and their
 // values are pinned through tests/peers.
 #include "ChainText.h"
-#include "DxfDrawing.h"
+#include "dxf/DxfDrawing.h"
 
 #include "hxhost/DxfCodec.h"
 #include "hxhost/DxfFile.h"

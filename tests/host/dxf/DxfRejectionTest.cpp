@@ -2,7 +2,7 @@
 // target database unchanged, the file on disk untouched, never a crash.
 // Entities of kinds the stand-in does not hold are reported by file and line
 // and left out; tests/tools pins that through the copy command.
-#include "DxfDrawing.h"
+#include "dxf/DxfDrawing.h"
 
 #include "hxhost/DxfFile.h"
 

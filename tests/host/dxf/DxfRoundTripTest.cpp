@@ -1,7 +1,7 @@
 // Drawings written as DXF and read back: the same objects, handles and xdata;
 // files accepted by an independent reader (ezdxf).
 #include "ChainText.h"
-#include "DxfDrawing.h"
+#include "dxf/DxfDrawing.h"
 
 #include "hxhost/DxfFile.h"
 

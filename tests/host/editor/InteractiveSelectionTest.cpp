@@ -2,7 +2,7 @@
 // keywords, other input and the options of the mode string. Escape, misses
 // and the prompts and keywords reaching the host are pinned through
 // tests/selection.
-#include "SelectionFixture.h"
+#include "editor/SelectionFixture.h"
 
 #include <string>
 

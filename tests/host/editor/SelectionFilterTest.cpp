@@ -1,5 +1,5 @@
 // Filter lists of acedSSGet and the wildcard rules they use.
-#include "SelectionFixture.h"
+#include "editor/SelectionFixture.h"
 
 namespace {
 

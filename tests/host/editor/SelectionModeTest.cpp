@@ -1,6 +1,6 @@
 // acedSSGet's non-interactive modes: what each selects, in drawing order. The
 // acedSSGet and acedSSAdd faults are pinned through tests/selection.
-#include "SelectionFixture.h"
+#include "editor/SelectionFixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Membership as the product's set class uses it is pinned through
 // tests/selection.
 #include "ChainText.h"
-#include "SelectionFixture.h"
+#include "editor/SelectionFixture.h"
 
 TEST_F(SelectionTest, AddDeleteMemberAndLength) {
     drawThree();
