@@ -12,6 +12,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #define HX_CONTROL_API __attribute__((visibility("default")))
 
@@ -36,6 +37,8 @@ HX_CONTROL_API void resetLedger();
 
 // Fault injection: the next `times` calls of `operation`, after `skip` calls
 // that succeed, fail. A later call for the same operation replaces the plan.
+// The operation kFaultAny stands for every failable call, whatever its
+// operation: failNext(kFaultAny, 1, n) fails the (n+1)th failable call.
 HX_CONTROL_API void failNext(const std::string& operation, int times = 1, int skip = 0);
 // Host-internal: true when this call of `operation` is to fail (consumes it).
 HX_CONTROL_API bool shouldFail(const char* operation);
@@ -43,6 +46,11 @@ HX_CONTROL_API bool shouldFail(const char* operation);
 HX_CONTROL_API int pendingFaults(const std::string& operation);
 // Drops every pending fault.
 HX_CONTROL_API void clearFaults();
+// How many failable calls were made (every operation, failed or not), and the
+// operations of the calls that a plan made fail, in order. clearFaults resets
+// both.
+HX_CONTROL_API int failableCalls();
+HX_CONTROL_API const std::vector<std::string>& failedOperations();
 
 // Names of the operations that consult fault injection, and what the refused
 // call gives.
@@ -50,15 +58,22 @@ HX_CONTROL_API void clearFaults();
 // symbol-table getAt, iterators' getRecord/getEntity, transactions' getObject):
 // eWasOpenForWrite, as if another caller held the object for write.
 constexpr const char* kFaultOpen = "acdbOpenObject";
-constexpr const char* kFaultUpgrade = "upgradeOpen";          // eOnLockedLayer
-constexpr const char* kFaultLock = "lockDocument";            // eLockViolation
+constexpr const char* kFaultUpgrade = "upgradeOpen"; // eOnLockedLayer
+constexpr const char* kFaultLock = "lockDocument";   // eLockViolation
 // acutNewRb and acutBuildList give null, acutNewString RTERROR.
 constexpr const char* kFaultAlloc = "alloc";
 constexpr const char* kFaultSetXData = "setXData";            // eOutOfMemory
 constexpr const char* kFaultSymbolTable = "getSymbolTable";   // eWasOpenForWrite (table null)
 constexpr const char* kFaultRegApp = "acdbRegApp";            // RTERROR
 constexpr const char* kFaultTransaction = "startTransaction"; // null transaction
+// Reading and writing drawing files (readDwgFile; saveAs): the file does not
+// read (eFileAccessErr), the written file is refused and removed
+// (eFileAccessErr); the target file is left as it was.
+constexpr const char* kFaultReadFile = "readDwgFile";
+constexpr const char* kFaultWriteFile = "saveAs";
 constexpr const char* kFaultExtInit = "AfxInitExtensionModule";
 constexpr const char* kFaultDynLinkAlloc = "CDynLinkLibrary";
+// Any of the above (see failNext).
+constexpr const char* kFaultAny = "*";
 
 } // namespace hxhost

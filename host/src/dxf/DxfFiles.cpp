@@ -6,6 +6,7 @@
 #include "dxf/DxfTags.h"
 #include "dxf/DxfWriter.h"
 #include "hxhost/DxfFile.h"
+#include "hxhost/HostControl.h"
 
 #include <cstdio>
 #include <fstream>
@@ -109,6 +110,10 @@ Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, boo
     if (fileName == nullptr)
         return Acad::eInvalidInput;
     const std::string path = hxhost::narrowPath(fileName);
+    if (hxhost::shouldFail(hxhost::kFaultReadFile)) {
+        hxhost::lastError() = path + ":0: the file cannot be read";
+        return Acad::eFileAccessErr;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         hxhost::lastError() = path + ":0: the file does not open";
@@ -148,7 +153,7 @@ Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName, bool bBakAndRename
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         out << text;
-        if (!out.flush()) {
+        if (!out.flush() || hxhost::shouldFail(hxhost::kFaultWriteFile)) {
             std::remove(temp.c_str());
             hxhost::lastError() = path + ":0: the file cannot be written";
             return Acad::eFileAccessErr;
