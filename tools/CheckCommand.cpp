@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DrawingFile.h"
 #include "HxWtDbObject.h"
 #include "HxWtUtility.h"
 #include "ToolCommands.h"
@@ -29,32 +30,43 @@ std::wstring Wide(const std::string& path) {
     return fromUtf8(path);
 }
 
-// The ids of the drawing's model-space pipes, in drawing order.
-std::vector<AcDbObjectId> ModelSpacePipes(AcDbDatabase* db) {
-    std::vector<AcDbObjectId> ids;
+// The ids of the drawing's model-space pipes, in drawing order. False when
+// the model space or one of its entities does not open.
+bool ModelSpacePipes(AcDbDatabase* db, std::vector<AcDbObjectId>& ids) {
     AcDbBlockTable* table = nullptr;
     if (db->getBlockTable(table, AcDb::kForRead) != Acad::eOk)
-        return ids;
+        return false;
     AcDbBlockTableRecord* space = nullptr;
     const Acad::ErrorStatus es = table->getAt(L"*Model_Space", space, AcDb::kForRead);
     table->close();
     if (es != Acad::eOk)
-        return ids;
+        return false;
+    bool all = true;
     AcDbBlockTableRecordIterator* it = nullptr;
     space->newIterator(it);
     for (; it != nullptr && !it->done(); it->step()) {
         AcDbObjectId id;
         it->getEntityId(id);
         AcDbEntity* entity = nullptr;
-        if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk)
+        if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk) {
+            all = false;
             continue;
+        }
         if (entity->isA() == HxDbWtPipe::desc())
             ids.push_back(id);
         entity->close();
     }
     delete it;
     space->close();
-    return ids;
+    return all;
+}
+
+// How many pipes of the list are still in the drawing.
+int NotErased(HxDbObjectIdList& ids) {
+    int left = 0;
+    for (ids.First(); !ids.IsEnd(); ids.Next())
+        left += ids.Current().isErased() ? 0 : 1;
+    return left;
 }
 
 std::string PointText(const AcGePoint3d& p) {
@@ -63,19 +75,23 @@ std::string PointText(const AcGePoint3d& p) {
     return text;
 }
 
-// One line per pipe: handle and end points.
-void ListPipes(const char* title, HxDbObjectIdList& ids) {
+// One line per pipe: handle and end points. False when a pipe does not open.
+bool ListPipes(const char* title, HxDbObjectIdList& ids) {
     std::cout << title << ": " << ids.Count() << "\n";
+    bool all = true;
     for (ids.First(); !ids.IsEnd(); ids.Next()) {
         HxDbWtPipe* pipe = nullptr;
-        if (acdbOpenObject(pipe, ids.Current(), AcDb::kForRead) != Acad::eOk)
+        if (acdbOpenObject(pipe, ids.Current(), AcDb::kForRead) != Acad::eOk) {
+            all = false;
             continue;
+        }
         ACHAR handle[17] = {};
         pipe->objectId().handle().getIntoAsciiBuffer(handle);
         std::cout << "  " << toUtf8(handle) << "  " << PointText(pipe->GetStartPoint()) << " - "
                   << PointText(pipe->GetEndPoint()) << "\n";
         pipe->close();
     }
+    return all;
 }
 
 bool SamePath(const std::string& a, const std::string& b) {
@@ -100,22 +116,34 @@ int Check(const CheckOptions& options) {
         std::cerr << "hxwt check: cannot read " << options.input << "\n";
         return 1;
     }
+    std::vector<AcDbObjectId> found;
+    if (!ModelSpacePipes(db, found)) {
+        std::cerr << "hxwt check: cannot list the pipes of " << options.input << "\n";
+        return 1;
+    }
     HxDbObjectIdList pipes, overlapped, zeroLength;
-    for (AcDbObjectId id : ModelSpacePipes(db))
+    for (AcDbObjectId id : found)
         pipes.Append(id);
     const int total = pipes.Count();
     CheckPipe(options.plan ? 1 : 0, pipes, overlapped, zeroLength);
     std::cout << "pipes: " << total << " (" << (options.plan ? "plan" : "space") << " check)\n";
-    ListPipes("overlapping pipes", overlapped);
-    ListPipes("zero-length pipes", zeroLength);
+    const bool listed = ListPipes("overlapping pipes", overlapped);
+    if (!(ListPipes("zero-length pipes", zeroLength) && listed)) {
+        std::cerr << "hxwt check: some pipes found in " << options.input << " did not open\n";
+        return 1;
+    }
     if (!options.fix)
         return 0;
     RemovePipe(overlapped);
     RemovePipe(zeroLength);
-    if (db->saveAs(Wide(options.output).c_str(), false) != Acad::eOk) {
-        std::cerr << "hxwt check: cannot write " << options.output << "\n";
+    const int left = NotErased(overlapped) + NotErased(zeroLength);
+    if (left > 0) {
+        std::cerr << "hxwt check: " << left << " pipes of " << options.input
+                  << " could not be erased; nothing written\n";
         return 1;
     }
+    if (!saveDrawing(*db, options.output))
+        return 1;
     std::cout << "removed " << overlapped.Count() + zeroLength.Count() << " pipes, wrote "
               << options.output << "\n";
     return 0;
@@ -135,13 +163,17 @@ int MakeSample(const std::string& path) {
         {{0, 0, 0}, {0, 60, 0}},      {{-20, 30, 0}, {20, 30, 0}},  {{0, 10, 2}, {0, 40, 2}},
         {{100, 80, 0}, {100, 80, 0}}, {{100, 80, 0}, {160, 80, 0}}, {{160, 80, 0}, {100, 80, 0}},
     };
-    for (const auto& p : pipes)
-        hxhost::addToModelSpace(new HxDbWtPipe(p.start, p.end));
-    AcDbDatabase* db = acDocManagerPtr()->curDocument()->database();
-    if (db->saveAs(Wide(path).c_str(), false) != Acad::eOk) {
-        std::cerr << "hxwt check: cannot write " << path << "\n";
-        return 1;
+    for (const auto& p : pipes) {
+        auto* pipe = new HxDbWtPipe(p.start, p.end);
+        if (hxhost::addToModelSpace(pipe).isNull()) {
+            delete pipe;
+            std::cerr << "hxwt check: the drawing refused a pipe of the sample\n";
+            return 1;
+        }
     }
+    AcDbDatabase* db = acDocManagerPtr()->curDocument()->database();
+    if (!saveDrawing(*db, path))
+        return 1;
     std::cout << "wrote " << path << "\n";
     return 0;
 }

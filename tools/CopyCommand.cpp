@@ -40,11 +40,9 @@ int copy(const CopyOptions& options) {
     if (db == nullptr)
         return 1;
     const int readFindings = static_cast<int>(hxhost::lastFileFindings().size());
-    if (db->saveAs(fromUtf8(options.out).c_str(), false) != Acad::eOk) {
-        std::cerr << "hxwt: " << hxhost::lastFileError() << "\n";
+    if (!saveDrawing(*db, options.out))
         return 1;
-    }
-    const int writeFindings = printFindings();
+    const auto writeFindings = hxhost::lastFileFindings().size();
     std::cout << options.in << " -> " << options.out << ": " << readFindings
               << " findings reading, " << writeFindings << " writing\n";
     return 0;

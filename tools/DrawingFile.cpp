@@ -7,6 +7,7 @@
 #include "dbmain.h"
 #include "hxhost/DxfFile.h"
 
+#include <cstdio>
 #include <iostream>
 
 namespace hxwt {
@@ -25,6 +26,35 @@ std::unique_ptr<AcDbDatabase> readDrawing(const std::string& path) {
     const std::string& error = hxhost::lastFileError();
     std::cerr << "hxwt: " << (error.empty() ? path + ": cannot read the drawing" : error) << "\n";
     return nullptr;
+}
+
+namespace {
+
+// How many findings of the last write left an object out of the file.
+int notWritten() {
+    int n = 0;
+    for (const std::string& finding : hxhost::lastFileFindings())
+        n += finding.find("not written") != std::string::npos ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+bool saveDrawing(AcDbDatabase& db, const std::string& path) {
+    if (db.saveAs(fromUtf8(path).c_str(), false) != Acad::eOk) {
+        const std::string& error = hxhost::lastFileError();
+        std::cerr << "hxwt: " << (error.empty() ? path + ": cannot write the drawing" : error)
+                  << "\n";
+        return false;
+    }
+    printFindings();
+    const int dropped = notWritten();
+    if (dropped == 0)
+        return true;
+    std::remove(path.c_str());
+    std::cerr << "hxwt: " << path << ": " << dropped
+              << " objects could not be written: the incomplete file was removed\n";
+    return false;
 }
 
 int printFindings() {

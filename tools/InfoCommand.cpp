@@ -22,6 +22,7 @@ namespace {
 struct Listing {
     std::map<std::string, int> kinds;
     std::vector<std::string> custom;
+    int missed = 0; // tables, records and entities that did not open
 };
 
 std::string handleText(const AcDbObject& obj) {
@@ -50,8 +51,13 @@ void listAttributes(const AcDbEntity& ent, Listing& out) {
     const AcDbObjectIdArray& ids = ref->attributeIds();
     for (int i = 0; i < ids.length(); ++i) {
         AcDbEntity* att = nullptr;
-        if (acdbOpenObject(att, ids[i], AcDb::kForRead) != Acad::eOk)
-            continue; // erased
+        const Acad::ErrorStatus es = acdbOpenObject(att, ids[i], AcDb::kForRead);
+        if (es == Acad::eWasErased)
+            continue;
+        if (es != Acad::eOk) {
+            ++out.missed;
+            continue;
+        }
         listEntity(*att, out);
         att->close();
     }
@@ -59,12 +65,16 @@ void listAttributes(const AcDbEntity& ent, Listing& out) {
 
 void listBlock(const AcDbBlockTableRecord& block, Listing& out) {
     AcDbBlockTableRecordIterator* it = nullptr;
-    if (block.newIterator(it) != Acad::eOk)
+    if (block.newIterator(it) != Acad::eOk) {
+        ++out.missed;
         return;
+    }
     for (; !it->done(); it->step()) {
         AcDbEntity* ent = nullptr;
-        if (it->getEntity(ent, AcDb::kForRead) != Acad::eOk)
+        if (it->getEntity(ent, AcDb::kForRead) != Acad::eOk) {
+            ++out.missed;
             continue;
+        }
         listEntity(*ent, out);
         listAttributes(*ent, out);
         ent->close();
@@ -73,17 +83,24 @@ void listBlock(const AcDbBlockTableRecord& block, Listing& out) {
 }
 
 // The names of a table's records, in table order; calls visit on each record.
+// A table or record that does not open counts in missed.
 template <class Table, class Visit>
-std::vector<std::string> recordNames(Table* table, Visit visit) {
+std::vector<std::string> recordNames(Table* table, int& missed, Visit visit) {
     std::vector<std::string> names;
-    if (table == nullptr)
+    if (table == nullptr) {
+        ++missed;
         return names;
+    }
     AcDbSymbolTableIterator* it = nullptr;
-    if (table->newIterator(it) == Acad::eOk) {
+    if (table->newIterator(it) != Acad::eOk)
+        ++missed;
+    else {
         for (; !it->done(); it->step()) {
             AcDbSymbolTableRecord* rec = nullptr;
-            if (it->getRecord(rec, AcDb::kForRead) != Acad::eOk)
+            if (it->getRecord(rec, AcDb::kForRead) != Acad::eOk) {
+                ++missed;
                 continue;
+            }
             const ACHAR* name = nullptr;
             rec->getName(name);
             names.push_back(toUtf8(name == nullptr ? L"" : name));
@@ -109,15 +126,15 @@ int info(const std::string& path) {
     Listing listing;
     AcDbBlockTable* blocks = nullptr;
     db->getBlockTable(blocks);
-    const auto blockNames = recordNames(blocks, [&](AcDbSymbolTableRecord& rec) {
+    const auto blockNames = recordNames(blocks, listing.missed, [&](AcDbSymbolTableRecord& rec) {
         listBlock(static_cast<AcDbBlockTableRecord&>(rec), listing);
     });
     AcDbLayerTable* layers = nullptr;
     db->getLayerTable(layers);
-    const auto layerNames = recordNames(layers, [](AcDbSymbolTableRecord&) {});
+    const auto layerNames = recordNames(layers, listing.missed, [](AcDbSymbolTableRecord&) {});
     AcDbRegAppTable* apps = nullptr;
     db->getRegAppTable(apps);
-    const auto appNames = recordNames(apps, [](AcDbSymbolTableRecord&) {});
+    const auto appNames = recordNames(apps, listing.missed, [](AcDbSymbolTableRecord&) {});
 
     std::cout << "drawing: " << path << "\n";
     int total = 0;
@@ -130,7 +147,11 @@ int info(const std::string& path) {
     printList("blocks", blockNames);
     printList("registered applications", appNames);
     printList("custom entities", listing.custom);
-    return 0;
+    if (listing.missed == 0)
+        return 0;
+    std::cerr << "hxwt: " << path << ": " << listing.missed
+              << " tables, records or entities did not open: the listing is incomplete\n";
+    return 1;
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "DrawingFile.h"
 #include "HxWtDbObject.h"
 #include "ToolCommands.h"
 #include "ToolText.h"
@@ -155,13 +156,7 @@ int runSample(const SampleOptions& options) {
         std::cerr << "hxwt: the drawing refused an entity of sample " << options.name << "\n";
         return 1;
     }
-    std::wstring path = fromUtf8(options.out);
-    if (db->saveAs(path.c_str(), false) != Acad::eOk) {
-        std::cerr << "hxwt: cannot write " << options.out << ": " << hxhost::lastFileError()
-                  << "\n";
-        return 1;
-    }
-    return 0;
+    return saveDrawing(*db, options.out) ? 0 : 1;
 }
 
 } // namespace
