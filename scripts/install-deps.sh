@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   libcli11-dev libpugixml-dev
   python3 python3-ezdxf
+  clang libclang-rt-14-dev
 )
 
 missing=()
