@@ -33,13 +33,14 @@ while read -r name binary dict seeds; do
     [ "$dict" != "-" ] && args+=(-dict="$dict")
     before=$(find "$findings" -type f | wc -l)
     log="$build/fuzz/$name.log"
+    start=$SECONDS
     "$binary" "${args[@]}" "$corpus" >"$log" 2>&1
     rc=$?
+    took=$((SECONDS - start))
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1)
-    took=$(grep -o 'Done [0-9]* runs in [0-9]* second' "$log" | grep -o 'in [0-9]*' | grep -o '[0-9]*' | tail -1)
     after=$(find "$findings" -type f | wc -l)
     found=$((after - before))
-    line="$name: ${runs:-0} executions in ${took:-?} s, $found findings, corpus $(ls "$corpus" | wc -l) inputs"
+    line="$name: ${runs:-0} executions in ${took} s, $found findings, corpus $(ls "$corpus" | wc -l) inputs"
     if [ $rc -ne 0 ] || [ $found -gt 0 ]; then
         status=1
         line="$line (exit $rc, see $log and $findings)"
