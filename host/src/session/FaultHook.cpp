@@ -36,20 +36,20 @@ void writeReport() {
 }
 
 // "OP:SKIP" into failNext(OP, 1, SKIP); anything else is ignored.
-void planFault(const char* spec) {
-    const char* colon = std::strrchr(spec, ':');
-    if (colon == nullptr || colon == spec)
+void planFault(const char* text) {
+    const char* colon = std::strrchr(text, ':');
+    if (colon == nullptr || colon == text)
         return;
     char* end = nullptr;
     const long skip = std::strtol(colon + 1, &end, 10);
     if (end == colon + 1 || *end != '\0' || skip < 0 || skip > 1000000000L)
         return;
-    hxhost::failNext(std::string(spec, colon), 1, static_cast<int>(skip));
+    hxhost::failNext(std::string(text, colon), 1, static_cast<int>(skip));
 }
 
 bool installHook() {
-    if (const char* spec = std::getenv("HXHOST_FAULT"))
-        planFault(spec);
+    if (const char* plan = std::getenv("HXHOST_FAULT"))
+        planFault(plan);
     const char* report = std::getenv("HXHOST_FAULT_REPORT");
     if (report == nullptr || *report == '\0')
         return false;
