@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -118,12 +119,23 @@ long kerning(const Glyph& previous, const Glyph& next) {
     return long(delta.x) / 64; // grid-fitted: whole pixels
 }
 
-long advance(const Glyph& glyph, long em) {
+long loadAdvance(const Glyph& glyph, long em) {
     if (FT_Set_Pixel_Sizes(glyph.face, 0, FT_UInt(em)) != 0)
         return 0;
     if (FT_Load_Glyph(glyph.face, glyph.index, FT_LOAD_DEFAULT) != 0)
         return 0;
     return (long(glyph.face->glyph->advance.x) + 32) / 64;
+}
+
+// Hinting a glyph costs milliseconds; each advance is loaded once per face
+// and size.
+long advance(const Glyph& glyph, long em) {
+    static std::map<std::tuple<FT_Face, long, FT_UInt>, long> s_advances;
+    auto key = std::make_tuple(glyph.face, em, glyph.index);
+    auto it = s_advances.find(key);
+    if (it == s_advances.end())
+        it = s_advances.emplace(key, loadAdvance(glyph, em)).first;
+    return it->second;
 }
 
 // Without any font file: half an em a character, a full em for the wide
