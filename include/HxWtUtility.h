@@ -18,6 +18,7 @@
 #include "HxDbObjectIdList.h"
 #include "HxDbWtPipeGraph.h"
 #include "HxWtNumUtil.h"
+#include "HxWtDialogUtil.h"
 #include "HxWtXdata.h"
 #include "HxWtEntityUtil.h"
 #include "HxWtPipeCheck.h"

@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
   libcli11-dev libpugixml-dev
+  libfreetype-dev fonts-dejavu-core fonts-wqy-microhei
   python3 python3-ezdxf
 )
 

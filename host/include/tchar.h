@@ -10,3 +10,10 @@
 HX_HOST_API int _wtoi(const wchar_t* text);
 
 #define _ttoi _wtoi
+
+// The floating-point number at the start of text, as strtod reads it in the
+// C locale (leading white space skipped, the rest ignored); text without a
+// number, or null, gives 0.0.
+HX_HOST_API double _wtof(const wchar_t* text);
+
+#define _ttof _wtof

@@ -3,7 +3,8 @@
 //
 // The ledger counts what the host has handed out and expects back: objects
 // open, result buffers and host strings not yet released, selection sets not
-// freed, document locks held and transactions not ended. A clean test leaves
+// freed, document locks held, transactions not ended, windows not destroyed,
+// fonts not deleted and device contexts not released. A clean test leaves
 // every count at zero.
 //
 // Fault injection makes the next calls of a named host operation fail, so a
@@ -17,8 +18,18 @@
 
 namespace hxhost {
 
-enum class Resource { OpenObject, Resbuf, String, SelectionSet, DocumentLock, Transaction };
-constexpr int kResourceCount = 6;
+enum class Resource {
+    OpenObject,
+    Resbuf,
+    String,
+    SelectionSet,
+    DocumentLock,
+    Transaction,
+    Window,
+    Font,
+    DeviceContext
+};
+constexpr int kResourceCount = 9;
 
 // Name of a resource kind, for messages ("open objects", ...).
 HX_CONTROL_API const char* resourceName(Resource r);
@@ -60,5 +71,10 @@ constexpr const char* kFaultRegApp = "acdbRegApp";            // RTERROR
 constexpr const char* kFaultTransaction = "startTransaction"; // null transaction
 constexpr const char* kFaultExtInit = "AfxInitExtensionModule";
 constexpr const char* kFaultDynLinkAlloc = "CDynLinkLibrary";
+// CreateWindowExW, CreateFontW/CreateFontIndirectW and GetDC give null with
+// ERROR_NOT_ENOUGH_MEMORY, as when the system is out of handles.
+constexpr const char* kFaultCreateWindow = "CreateWindowExW";
+constexpr const char* kFaultCreateFont = "CreateFontIndirectW";
+constexpr const char* kFaultGetDC = "GetDC";
 
 } // namespace hxhost

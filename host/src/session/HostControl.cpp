@@ -39,6 +39,12 @@ const char* resourceName(Resource r) {
         return "document locks held";
     case Resource::Transaction:
         return "transactions not ended";
+    case Resource::Window:
+        return "windows not destroyed";
+    case Resource::Font:
+        return "fonts not deleted";
+    case Resource::DeviceContext:
+        return "device contexts not released";
     }
     return "?";
 }
