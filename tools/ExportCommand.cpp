@@ -45,12 +45,12 @@ void printSummary(const ExportOptions& o, const GraphView& view, const InpModel&
     std::cout << view.type << " network of " << o.request.file << ", root " << view.root << ": ";
     if (pressure)
         std::cout << counts[static_cast<int>(NodeKind::Junction)] << " junctions, "
-                  << counts[static_cast<int>(NodeKind::Reservoir)] << " reservoir, "
+                  << counts[static_cast<int>(NodeKind::Reservoir)] << " reservoirs, "
                   << counts[static_cast<int>(NodeKind::Tank)] << " tanks, " << model.links.size()
                   << " pipes\n";
     else
         std::cout << counts[static_cast<int>(NodeKind::Junction)] << " junctions, "
-                  << counts[static_cast<int>(NodeKind::Outfall)] << " outfall, "
+                  << counts[static_cast<int>(NodeKind::Outfall)] << " outfalls, "
                   << counts[static_cast<int>(NodeKind::Storage)] << " storage units, "
                   << model.links.size() << " conduits\n";
     std::cout << "-> " << o.out << " (" << (pressure ? "EPANET" : "SWMM") << " input; flow units "

@@ -447,11 +447,25 @@ private:
             if (m_offsetsAreElevations)
                 makeOffsetsRelative(l);
         }
+        noteParallelLinks();
         borrowDiameters();
         noteValuesLeftOut();
         for (const auto& [kind, count] : changed)
             note(0, std::to_string(count) + " " + linkKindName(kind) +
                         " link(s) drawn as pipes (their kind kept in the pipe's field Kind)");
+    }
+
+    // Links that join the same two nodes become pipes drawn on each other.
+    void noteParallelLinks() {
+        std::map<std::pair<std::string, std::string>, const InpLink*> first;
+        for (const InpLink& l : m_model.links) {
+            auto key = std::minmax(l.from, l.to);
+            auto [it, isNew] = first.emplace(std::make_pair(key.first, key.second), &l);
+            if (!isNew)
+                note(l.line, linkText(l) + " joins the same nodes as " + linkText(*it->second) +
+                                 " (line " + std::to_string(it->second->line) +
+                                 "): drawn on it, a network the graph cannot orient");
+        }
     }
 
     // A link without a size (a pump, a section-less link) is drawn with the

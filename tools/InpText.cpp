@@ -19,6 +19,29 @@ std::string inpNumber(double value, int decimals) {
     return text == "-0" ? "0" : text;
 }
 
+std::string fileId(const std::string& name, const std::string& prefix, const std::string& handle,
+                   std::unordered_set<std::string>& used) {
+    constexpr size_t kMaxId = 31;
+    std::string id;
+    bool meaningful = false;
+    for (unsigned char c : name) {
+        const bool plain = c > 0x20 && c < 0x7f && c != ';' && c != '"' && c != '[' && c != ']';
+        id += plain ? static_cast<char>(c) : '_';
+        meaningful = meaningful || plain;
+    }
+    if (!meaningful)
+        id = prefix + handle;
+    if (id.size() > kMaxId || used.count(id) != 0)
+        id = id.substr(0, kMaxId - handle.size() - 1) + "_" + handle;
+    const std::string base = id;
+    for (int n = 2; used.count(id) != 0; ++n) {
+        const std::string suffix = "_" + std::to_string(n);
+        id = base.substr(0, kMaxId - suffix.size()) + suffix;
+    }
+    used.insert(id);
+    return id;
+}
+
 InpSection::InpSection(std::string name, std::vector<std::string> heads, std::string commentLead)
     : m_name(std::move(name)), m_heads(std::move(heads)), m_lead(std::move(commentLead)) {}
 

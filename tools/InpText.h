@@ -4,12 +4,19 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace hxwt {
 
 // value with at most `decimals` decimals, trailing zeros dropped ("-0" is "0").
 std::string inpNumber(double value, int decimals);
+
+// An id the formats accept for the name: no blanks or ';', at most 31
+// characters; the prefix and handle when the name gives none; the handle
+// appended when it is taken or too long. Added to used.
+std::string fileId(const std::string& name, const std::string& prefix, const std::string& handle,
+                   std::unordered_set<std::string>& used);
 
 // One section: its name, the column heads, and rows with their comment.
 class InpSection {

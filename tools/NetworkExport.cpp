@@ -5,19 +5,21 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <unordered_set>
 
 #include "HxWtDbObject.h"
 #include "HxWtPointElevIndex.h"
+#include "InpText.h"
 #include "ToolText.h"
 
 namespace hxwt {
 namespace {
 
-// The pipe's named field, "" when it has none or does not open.
-std::string pipeField(AcDbObjectId id, const wchar_t* name) {
-    AcDbObjectPointer<HxDbWtPipe> pipe(id, AcDb::kForRead);
+// The entity's named field, "" when it has none or does not open.
+std::string entityField(AcDbObjectId id, const wchar_t* name) {
+    AcDbObjectPointer<HxDbEntity> entity(id, AcDb::kForRead);
     CString value;
-    if (pipe.openStatus() != Acad::eOk || !pipe->Fields().GetField(name, value))
+    if (entity.openStatus() != Acad::eOk || !entity->Fields().GetField(name, value))
         return {};
     return toUtf8(std::wstring(static_cast<const wchar_t*>(value)));
 }
@@ -123,6 +125,8 @@ private:
             n.elevation += m_settings.sourceHead;
             if (v.kind != "pool")
                 m_notes.push_back("the source, well " + v.handle + ", is written as a reservoir");
+        } else if (v.kind == "pool" && entityField(record.entityId, L"Kind") == "RESERVOIR") {
+            n.kind = NodeKind::Reservoir;
         } else if (v.kind == "pool") {
             n.kind = NodeKind::Tank;
             n.depth = record.poolDeepness / 1000.0;
@@ -176,7 +180,7 @@ private:
             const HxDbWtPipeEdge& record = *m_records.edges[static_cast<size_t>(e.index)];
             InpLink l;
             l.handle = e.handle;
-            l.id = fileId(pipeField(record.pipeId, L"Id"), "P", e.handle, m_linkIds);
+            l.id = fileId(entityField(record.pipeId, L"Id"), "P", e.handle, m_linkIds);
             l.kind = pressure ? LinkKind::Pipe : LinkKind::Conduit;
             const auto& ends = m_ends[static_cast<size_t>(e.index)];
             const InpNode& from = m_model.nodes[static_cast<size_t>(ends.first)];
@@ -190,7 +194,7 @@ private:
                 l.inOffset = std::max(0.0, e.upriver - from.elevation);
                 l.outOffset = std::max(0.0, e.downriver - to.elevation);
             }
-            const std::string kind = pipeField(record.pipeId, L"Kind");
+            const std::string kind = entityField(record.pipeId, L"Kind");
             if (!kind.empty() && kind != "PIPE" && kind != "CONDUIT")
                 ++m_changedKinds[kind];
             m_model.links.push_back(l);
@@ -221,29 +225,6 @@ private:
 };
 
 } // namespace
-
-std::string fileId(const std::string& name, const std::string& prefix, const std::string& handle,
-                   std::unordered_set<std::string>& used) {
-    constexpr size_t kMaxId = 31;
-    std::string id;
-    bool meaningful = false;
-    for (unsigned char c : name) {
-        const bool plain = c > 0x20 && c < 0x7f && c != ';' && c != '"' && c != '[' && c != ']';
-        id += plain ? static_cast<char>(c) : '_';
-        meaningful = meaningful || plain;
-    }
-    if (!meaningful)
-        id = prefix + handle;
-    if (id.size() > kMaxId || used.count(id) != 0)
-        id = id.substr(0, kMaxId - handle.size() - 1) + "_" + handle;
-    const std::string base = id;
-    for (int n = 2; used.count(id) != 0; ++n) {
-        const std::string suffix = "_" + std::to_string(n);
-        id = base.substr(0, kMaxId - suffix.size()) + suffix;
-    }
-    used.insert(id);
-    return id;
-}
 
 bool modelFromGraph(HxDbWtPipeGraph& graph, const GraphView& view, const ExportSettings& settings,
                     InpModel& model, std::vector<std::string>& notes, std::string* error) {

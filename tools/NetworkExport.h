@@ -3,7 +3,8 @@
 // ids the files accept, traceable to the drawing's handles.
 //
 // Pressure: the root is the source, a reservoir whose head is its ground
-// level plus the source head; other pools are tanks, wells junctions; ground
+// level plus the source head; other pools are tanks (reservoirs when their
+// field Kind says so, as imported ones do), wells junctions; ground
 // levels come from the drawing's elevation samples (0 without any). Pipes
 // run from the graph's start node to its end node; in a network with loops,
 // from the node at the pipe's drawn start.
@@ -14,7 +15,6 @@
 #pragma once
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "GraphView.h"
@@ -39,11 +39,5 @@ struct ExportSettings {
 // edge lacks a node at one of its ends.
 bool modelFromGraph(HxDbWtPipeGraph& graph, const GraphView& view, const ExportSettings& settings,
                     InpModel& model, std::vector<std::string>& notes, std::string* error);
-
-// An id the formats accept for the name: no blanks or ';', at most 31
-// characters; the prefix and handle when the name gives none; the handle
-// appended when it is taken or too long. Added to used.
-std::string fileId(const std::string& name, const std::string& prefix, const std::string& handle,
-                   std::unordered_set<std::string>& used);
 
 } // namespace hxwt
