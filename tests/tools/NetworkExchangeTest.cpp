@@ -196,6 +196,9 @@ TEST_F(NetworkExchange, NodesSharingAPlaceAreMovedApartAndKeepTheirLevels) {
               std::string::npos)
         << r.err;
     EXPECT_NE(r.err.find(":9: pump U has no diameter: drawn with 150 mm"), std::string::npos);
+    // ezdxf reads the drawing and its audit finds nothing.
+    const std::string audit = "/usr/bin/python3 " HXWT_EZDXF_CHECK " '" + dxf + "' >/dev/null 2>&1";
+    EXPECT_EQ(std::system(audit.c_str()), 0) << audit;
     // The ground level read back at each node is its elevation.
     r = runTool("elevation " + dxf + " 5,5 5.01,5 50,5");
     EXPECT_EQ(r.out, "5.000,5.000: 12.500\n5.010,5.000: 20.000\n50.000,5.000: 11.000\n");
