@@ -28,6 +28,13 @@ void addNetworkCommand(CLI::App& app);
 // hxwt path FILE.dxf --from HANDLE --to HANDLE: the gravity path.
 void addPathCommand(CLI::App& app);
 
+// hxwt export FILE.dxf --pick HANDLE --at X,Y [--pressure] -o NETWORK.inp:
+// the network as an EPANET or SWMM input file.
+void addExportCommand(CLI::App& app);
+
+// hxwt import NETWORK.inp -o FILE.dxf: an EPANET or SWMM network drawn.
+void addImportCommand(CLI::App& app);
+
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
 void setExitCode(int code);
