@@ -19,6 +19,7 @@
 #include "HxDbWtPipeGraph.h"
 #include "HxWtNumUtil.h"
 #include "HxWtXdata.h"
+#include "HxWtPartLib.h"
 #include "HxWtEntityUtil.h"
 #include "HxWtPipeCheck.h"
 #include "HxWtSelSet.h"
