@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     hxwt::addSampleCommand(app);
     hxwt::addNetworkCommand(app);
     hxwt::addPathCommand(app);
+    hxwt::addLibCommand(app);
+    hxwt::addValveCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }
