@@ -20,6 +20,7 @@
 #include "HxWtNumUtil.h"
 #include "HxWtDialogUtil.h"
 #include "HxWtXdata.h"
+#include "HxWtPartLib.h"
 #include "HxWtEntityUtil.h"
 #include "HxWtPipeCheck.h"
 #include "HxWtSelSet.h"

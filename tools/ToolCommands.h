@@ -35,6 +35,11 @@ void addExportCommand(CLI::App& app);
 // hxwt import NETWORK.inp -o FILE.dxf: an EPANET or SWMM network drawn.
 void addImportCommand(CLI::App& app);
 
+// hxwt lib path|3d|sample: part-library lookups (LibCommand.cpp).
+void addLibCommand(CLI::App& app);
+// hxwt valve size FILE.dxf [--ref HANDLE] [--set L,H] [-o OUT.dxf] (ValveCommand.cpp).
+void addValveCommand(CLI::App& app);
+
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
 void setExitCode(int code);

@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
     hxwt::addPathCommand(app);
     hxwt::addExportCommand(app);
     hxwt::addImportCommand(app);
+    hxwt::addLibCommand(app);
+    hxwt::addValveCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }

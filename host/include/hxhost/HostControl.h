@@ -61,14 +61,18 @@ HX_CONTROL_API void clearFaults();
 // symbol-table getAt, iterators' getRecord/getEntity, transactions' getObject):
 // eWasOpenForWrite, as if another caller held the object for write.
 constexpr const char* kFaultOpen = "acdbOpenObject";
-constexpr const char* kFaultUpgrade = "upgradeOpen";          // eOnLockedLayer
-constexpr const char* kFaultLock = "lockDocument";            // eLockViolation
+constexpr const char* kFaultUpgrade = "upgradeOpen"; // eOnLockedLayer
+constexpr const char* kFaultLock = "lockDocument";   // eLockViolation
 // acutNewRb and acutBuildList give null, acutNewString RTERROR.
 constexpr const char* kFaultAlloc = "alloc";
 constexpr const char* kFaultSetXData = "setXData";            // eOutOfMemory
 constexpr const char* kFaultSymbolTable = "getSymbolTable";   // eWasOpenForWrite (table null)
 constexpr const char* kFaultRegApp = "acdbRegApp";            // RTERROR
 constexpr const char* kFaultTransaction = "startTransaction"; // null transaction
+// AcDbDatabase::wblock(AcDbDatabase*&): eOutOfMemory, output null.
+constexpr const char* kFaultWblock = "wblock";
+// AcDbDatabase::saveAs: eFileAccessErr, the file on disk untouched.
+constexpr const char* kFaultSaveAs = "saveAs";
 constexpr const char* kFaultExtInit = "AfxInitExtensionModule";
 constexpr const char* kFaultDynLinkAlloc = "CDynLinkLibrary";
 // CreateWindowExW, CreateFontW/CreateFontIndirectW and GetDC give null with

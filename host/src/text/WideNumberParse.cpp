@@ -1,5 +1,5 @@
-// _wtoi and _wtof: the runtime's wide-text number parsing, _wtoi saturating
-// at the int range as the platform's runtime does.
+// _wtoi and _wtof: the runtime's wide-text number parsing, the integer form
+// saturating at the int range as the platform's runtime does.
 #include "tchar.h"
 
 #include <climits>
@@ -27,7 +27,5 @@ int _wtoi(const wchar_t* text) {
 }
 
 double _wtof(const wchar_t* text) {
-    if (text == nullptr)
-        return 0.0;
-    return std::wcstod(text, nullptr);
+    return text == nullptr ? 0.0 : std::wcstod(text, nullptr);
 }
