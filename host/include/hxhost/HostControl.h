@@ -17,8 +17,18 @@
 
 namespace hxhost {
 
-enum class Resource { OpenObject, Resbuf, String, SelectionSet, DocumentLock, Transaction };
-constexpr int kResourceCount = 6;
+enum class Resource {
+    OpenObject,
+    Resbuf,
+    String,
+    SelectionSet,
+    DocumentLock,
+    Transaction,
+    Dispatch,  // automation objects still referenced (IDispatch)
+    Bstr,      // BSTR strings not freed
+    Exception, // framework exceptions caught and not deleted
+};
+constexpr int kResourceCount = 9;
 
 // Name of a resource kind, for messages ("open objects", ...).
 HX_CONTROL_API const char* resourceName(Resource r);
@@ -50,8 +60,8 @@ HX_CONTROL_API void clearFaults();
 // symbol-table getAt, iterators' getRecord/getEntity, transactions' getObject):
 // eWasOpenForWrite, as if another caller held the object for write.
 constexpr const char* kFaultOpen = "acdbOpenObject";
-constexpr const char* kFaultUpgrade = "upgradeOpen";          // eOnLockedLayer
-constexpr const char* kFaultLock = "lockDocument";            // eLockViolation
+constexpr const char* kFaultUpgrade = "upgradeOpen"; // eOnLockedLayer
+constexpr const char* kFaultLock = "lockDocument";   // eLockViolation
 // acutNewRb and acutBuildList give null, acutNewString RTERROR.
 constexpr const char* kFaultAlloc = "alloc";
 constexpr const char* kFaultSetXData = "setXData";            // eOutOfMemory
@@ -60,5 +70,12 @@ constexpr const char* kFaultRegApp = "acdbRegApp";            // RTERROR
 constexpr const char* kFaultTransaction = "startTransaction"; // null transaction
 constexpr const char* kFaultExtInit = "AfxInitExtensionModule";
 constexpr const char* kFaultDynLinkAlloc = "CDynLinkLibrary";
+// SysAllocString and SysAllocStringLen give null (out of memory).
+constexpr const char* kFaultBstrAlloc = "SysAllocString";
+// The in-process Word does not start: hxhost::startWord gives null.
+constexpr const char* kFaultWordStart = "startWord";
+// IDispatch::Invoke of an in-process Word object answers RPC_E_DISCONNECTED,
+// as a call into a Word that went away does.
+constexpr const char* kFaultInvoke = "IDispatch::Invoke";
 
 } // namespace hxhost
