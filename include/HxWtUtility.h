@@ -24,3 +24,4 @@
 #include "HxWtSelSet.h"
 #include "HxWtPointElevUtility.h"
 #include "HxWtPointElevIndex.h"
+#include "HxWtWordApplication.h"

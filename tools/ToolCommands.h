@@ -28,6 +28,9 @@ void addNetworkCommand(CLI::App& app);
 // hxwt path FILE.dxf --from HANDLE --to HANDLE: the gravity path.
 void addPathCommand(CLI::App& app);
 
+// hxwt report FILE.dxf --pick HANDLE --at X,Y -o REPORT.docx: a Word report.
+void addReportCommand(CLI::App& app);
+
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
 void setExitCode(int code);

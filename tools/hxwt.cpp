@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     hxwt::addSampleCommand(app);
     hxwt::addNetworkCommand(app);
     hxwt::addPathCommand(app);
+    hxwt::addReportCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }

@@ -18,8 +18,7 @@ const char* const kDocumentTypes[][2] = {
      "application/vnd.ms-word.document.macroEnabled.main+xml"},
 };
 
-constexpr unsigned kParseOptions =
-    pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
 
 WordError fileNotFound(const std::string& path) {
     return {5174, L"Sorry, we couldn't find your file. Was it moved, renamed, or deleted?\n(" +
