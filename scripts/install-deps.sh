@@ -6,8 +6,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
-  libcli11-dev libpugixml-dev
+  libcli11-dev libpugixml-dev libzip-dev
   python3 python3-ezdxf
+  # Reports: read back by python-docx, converted to PDF by LibreOffice,
+  # whose text pdftotext extracts.
+  python3-docx libreoffice-writer-nogui poppler-utils
 )
 
 missing=()

@@ -42,7 +42,8 @@ public:
     // WordError for the template's own path or when the write fails.
     void saveAs(const std::string& path);
 
-    std::vector<Span> spans() const;
+    // The paragraphs with their positions, kept between edits.
+    const std::vector<Span>& spans() const;
     // Every bookmark, in document order of its start.
     std::vector<BookmarkInfo> bookmarks() const;
     int storyEnd() const;
@@ -66,11 +67,17 @@ public:
 
 private:
     bool load(std::string* error);
+    // Forgets the kept positions (after a change of the document's shape).
+    void invalidate() { m_spansValid = false; }
+    // Puts the rebuilt paragraphs in place of spans i..j of the kept positions.
+    void patchSpans(size_t i, size_t j, const std::vector<pugi::xml_node>& created);
 
     Package m_package;
     std::string m_mainPart;
     std::string m_templatePath;
     pugi::xml_document m_xml;
+    mutable std::vector<Span> m_spans;
+    mutable bool m_spansValid = false;
 };
 
 } // namespace hxword

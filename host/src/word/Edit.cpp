@@ -5,6 +5,7 @@
 #include "Utf.h"
 #include "WordError.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -106,7 +107,9 @@ private:
 // Writes the atoms as paragraphs before `anchor`, a new paragraph after each
 // paragraph mark; each takes the properties of the paragraph its mark came
 // from, the last those of `last`.
-void writeParagraphs(const std::vector<Atom>& atoms, pugi::xml_node anchor, pugi::xml_node last) {
+std::vector<pugi::xml_node> writeParagraphs(const std::vector<Atom>& atoms, pugi::xml_node anchor,
+                                            pugi::xml_node last) {
+    std::vector<pugi::xml_node> created;
     pugi::xml_node parent = anchor.parent();
     size_t first = 0;
     while (first <= atoms.size()) {
@@ -115,6 +118,7 @@ void writeParagraphs(const std::vector<Atom>& atoms, pugi::xml_node anchor, pugi
             ++end;
         pugi::xml_node source = end < atoms.size() ? atoms[end].node : last;
         pugi::xml_node p = parent.insert_child_before("w:p", anchor);
+        created.push_back(p);
         if (pugi::xml_node pPr = source.child("w:pPr"))
             p.append_copy(pPr);
         ParagraphWriter writer(p);
@@ -122,6 +126,7 @@ void writeParagraphs(const std::vector<Atom>& atoms, pugi::xml_node anchor, pugi
             writer.add(atoms[i]);
         first = end + 1;
     }
+    return created;
 }
 
 size_t spanAt(const std::vector<Span>& spans, int pos) {
@@ -148,8 +153,13 @@ int Document::replace(int s, int e, const std::u32string& text) {
             atoms.push_back({Atom::ParaEnd, 0, {}, all[k].para, 1, all[k].start + all[k].length});
     }
     std::map<std::string, Extent> marks;
-    for (const BookmarkInfo& b : bookmarks())
-        marks[b.id] = {b.start, b.end};
+    const bool hasBookmarks = std::any_of(atoms.begin(), atoms.end(), [](const Atom& a) {
+        return a.kind == Atom::Marker &&
+               (is(a.node, "w:bookmarkStart") || is(a.node, "w:bookmarkEnd"));
+    });
+    if (hasBookmarks) // the other end of a bookmark may lie outside
+        for (const BookmarkInfo& b : bookmarks())
+            marks[b.id] = {b.start, b.end};
 
     const pugi::xml_node run = formatRun(atoms, s, e);
     std::vector<Atom> prefix, before, inserted, after, suffix;
@@ -179,9 +189,10 @@ int Document::replace(int s, int e, const std::u32string& text) {
     result.insert(result.end(), after.begin(), after.end());
     result.insert(result.end(), suffix.begin(), suffix.end());
 
-    writeParagraphs(result, all[i].para, all[j].para);
+    const std::vector<pugi::xml_node> created = writeParagraphs(result, all[i].para, all[j].para);
     for (size_t k = i; k <= j; ++k)
         all[k].para.parent().remove_child(all[k].para);
+    patchSpans(i, j, created);
     return s + static_cast<int>(text.size());
 }
 

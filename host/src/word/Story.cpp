@@ -42,6 +42,8 @@ void runAtoms(pugi::xml_node r, int& pos, std::vector<Atom>& out) {
 
 // Characters inside a marker element (a hyperlink's text, for example).
 int markerWidth(pugi::xml_node n) {
+    if (is(n, "w:bookmarkStart") || is(n, "w:bookmarkEnd"))
+        return 0;
     int width = 0;
     for (pugi::xpath_node x : n.select_nodes(".//w:r")) {
         std::vector<Atom> atoms;
@@ -125,8 +127,27 @@ pugi::xml_node childInOrder(pugi::xml_node parent, const char* name,
     return parent.append_child(name);
 }
 
-std::vector<Span> Document::spans() const {
-    return walkBody(m_xml).spans;
+const std::vector<Span>& Document::spans() const {
+    if (!m_spansValid) {
+        m_spans = walkBody(m_xml).spans;
+        m_spansValid = true;
+    }
+    return m_spans;
+}
+
+void Document::patchSpans(size_t i, size_t j, const std::vector<pugi::xml_node>& created) {
+    std::vector<Span> fresh;
+    int pos = m_spans[i].start;
+    for (pugi::xml_node p : created) {
+        const int length = paragraphWidth(p);
+        fresh.push_back({p, pos, length});
+        pos += length + 1;
+    }
+    const int delta = pos - (m_spans[j].start + m_spans[j].length + 1);
+    m_spans.erase(m_spans.begin() + long(i), m_spans.begin() + long(j) + 1);
+    m_spans.insert(m_spans.begin() + long(i), fresh.begin(), fresh.end());
+    for (size_t k = i + fresh.size(); k < m_spans.size(); ++k)
+        m_spans[k].start += delta;
 }
 
 int Document::storyEnd() const {

@@ -4,6 +4,7 @@
 #include "WordError.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace hxword {
@@ -64,7 +65,7 @@ pugi::xml_node Document::addTable(int s, int e, int rows, int cols) {
         throw valueOutOfRange();
     if (e > s)
         replace(s, e, U"");
-    std::vector<Span> all = spans();
+    const std::vector<Span>& all = spans();
     auto at = std::find_if(all.begin(), all.end(),
                            [&](const Span& p) { return p.start <= s && s <= p.start + p.length; });
     if (at == all.end())
@@ -78,6 +79,7 @@ pugi::xml_node Document::addTable(int s, int e, int rows, int cols) {
     }
     pugi::xml_node tbl = anchor.parent().insert_child_before("w:tbl", anchor);
     fillTable(tbl, rows, cols, textWidth(bodyOf(m_xml)));
+    invalidate();
     return tbl;
 }
 
@@ -85,6 +87,8 @@ void Document::setAlignment(int s, int e, int alignment) {
     if (alignment < 0 || alignment > 3)
         throw valueOutOfRange();
     for (const Span& p : spans()) {
+        if (p.start > e)
+            break;
         if (!inRange(p, s, e))
             continue;
         pugi::xml_node para = p.para;
@@ -122,16 +126,16 @@ std::vector<pugi::xml_node> Document::tables() const {
 }
 
 std::pair<int, int> Document::nodeRange(pugi::xml_node node) const {
-    int start = -1, end = 0;
-    for (const Span& p : spans()) {
-        if (!inside(p.para, node))
-            continue;
-        if (start < 0)
-            start = p.start;
-        end = p.start + p.length;
-    }
-    if (start < 0)
+    const pugi::xml_node first =
+        node.find_node([](pugi::xml_node n) { return std::strcmp(n.name(), "w:p") == 0; });
+    const std::vector<Span>& all = spans();
+    auto at = std::find_if(all.begin(), all.end(), [&](const Span& p) { return p.para == first; });
+    if (!first || at == all.end())
         throw objectDeleted();
+    const int start = at->start;
+    int end = at->start + at->length;
+    for (++at; at != all.end() && inside(at->para, node); ++at)
+        end = at->start + at->length;
     return {start, end};
 }
 

@@ -13,8 +13,12 @@ std::vector<std::string>& releaseLog() {
     return s_log;
 }
 
+// A by-reference argument's variant; a null reference counts as left out.
 const VARIANT& deref(const VARIANT& v) {
-    return v.vt == (VT_BYREF | VT_VARIANT) && v.pvarVal ? *v.pvarVal : v;
+    static const VARIANT s_empty{};
+    if (v.vt != (VT_BYREF | VT_VARIANT))
+        return v;
+    return v.pvarVal ? *v.pvarVal : s_empty;
 }
 
 BSTR bstr(const std::wstring& text) {
