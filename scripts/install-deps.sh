@@ -9,8 +9,8 @@ packages=(
   libcli11-dev libpugixml-dev libzip-dev
   python3 python3-ezdxf
   # Reports: read back by python-docx, converted to PDF by LibreOffice,
-  # whose text pdftotext extracts.
-  python3-docx libreoffice-writer-nogui poppler-utils
+  # in the template's font, whose text pdftotext extracts.
+  python3-docx libreoffice-writer-nogui fonts-liberation2 poppler-utils
 )
 
 missing=()

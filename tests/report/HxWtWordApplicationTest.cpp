@@ -176,4 +176,17 @@ TEST(HxWtWordApplication, WithoutWordEveryCallFails) {
     EXPECT_EQ(raised([&] { word.AddTable(1, 1); }), -1);
 }
 
+TEST(HxWtWordApplication, AStringThatCannotBeMadeIsTheCallersOutOfMemory) {
+    TestTemplate t("memory.dotx", kBody);
+    HxWtWordApplication word;
+    hxhost::failNext(hxhost::kFaultBstrAlloc);
+    try {
+        word.LoadTemplate(t.widePath().c_str());
+        ADD_FAILURE() << "no memory exception";
+    } catch (CMemoryException* e) {
+        e->Delete();
+    }
+    EXPECT_EQ(word.GetDocument().m_lpDispatch, nullptr);
+}
+
 } // namespace
