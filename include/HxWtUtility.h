@@ -26,3 +26,4 @@
 #include "HxWtSelSet.h"
 #include "HxWtPointElevUtility.h"
 #include "HxWtPointElevIndex.h"
+#include "HxWtWordApplication.h"

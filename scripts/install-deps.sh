@@ -6,10 +6,13 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
-  libcli11-dev libpugixml-dev
+  libcli11-dev libpugixml-dev libzip-dev
   libfreetype-dev fonts-dejavu-core fonts-wqy-microhei
   python3 python3-ezdxf
   nodejs npm
+  # Reports: read back by python-docx, converted to PDF by LibreOffice,
+  # in the template's font, whose text pdftotext extracts.
+  python3-docx libreoffice-writer-nogui fonts-liberation2 poppler-utils
 )
 
 missing=()

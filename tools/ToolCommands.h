@@ -39,6 +39,8 @@ void addImportCommand(CLI::App& app);
 void addLibCommand(CLI::App& app);
 // hxwt valve size FILE.dxf [--ref HANDLE] [--set L,H] [-o OUT.dxf] (ValveCommand.cpp).
 void addValveCommand(CLI::App& app);
+// hxwt report FILE.dxf --pick HANDLE --at X,Y -o REPORT.docx: a Word report.
+void addReportCommand(CLI::App& app);
 
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();

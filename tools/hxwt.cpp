@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     hxwt::addImportCommand(app);
     hxwt::addLibCommand(app);
     hxwt::addValveCommand(app);
+    hxwt::addReportCommand(app);
     CLI11_PARSE(app, argc, argv);
     return hxwt::exitCode();
 }

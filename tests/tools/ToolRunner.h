@@ -9,5 +9,6 @@ struct ToolResult {
     std::string err; // standard error
 };
 
-// Runs `hxwt ARGS` (arguments already quoted for the shell).
-ToolResult runTool(const std::string& args);
+// Runs `hxwt ARGS` (arguments already quoted for the shell), with the
+// environment assignments of env ("NAME=VALUE ...") when given.
+ToolResult runTool(const std::string& args, const std::string& env = "");

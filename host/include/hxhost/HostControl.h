@@ -27,9 +27,12 @@ enum class Resource {
     Transaction,
     Window,
     Font,
-    DeviceContext
+    DeviceContext,
+    Dispatch,  // automation objects still referenced (IDispatch)
+    Bstr,      // BSTR strings not freed
+    Exception, // framework exceptions caught and not deleted
 };
-constexpr int kResourceCount = 9;
+constexpr int kResourceCount = 12;
 
 // Name of a resource kind, for messages ("open objects", ...).
 HX_CONTROL_API const char* resourceName(Resource r);
@@ -80,5 +83,12 @@ constexpr const char* kFaultDynLinkAlloc = "CDynLinkLibrary";
 constexpr const char* kFaultCreateWindow = "CreateWindowExW";
 constexpr const char* kFaultCreateFont = "CreateFontIndirectW";
 constexpr const char* kFaultGetDC = "GetDC";
+// SysAllocString and SysAllocStringLen give null (out of memory).
+constexpr const char* kFaultBstrAlloc = "SysAllocString";
+// The in-process Word does not start: hxhost::startWord gives null.
+constexpr const char* kFaultWordStart = "startWord";
+// IDispatch::Invoke of an in-process Word object answers RPC_E_DISCONNECTED,
+// as a call into a Word that went away does.
+constexpr const char* kFaultInvoke = "IDispatch::Invoke";
 
 } // namespace hxhost

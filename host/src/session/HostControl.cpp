@@ -45,6 +45,12 @@ const char* resourceName(Resource r) {
         return "fonts not deleted";
     case Resource::DeviceContext:
         return "device contexts not released";
+    case Resource::Dispatch:
+        return "live dispatch objects";
+    case Resource::Bstr:
+        return "BSTR strings not freed";
+    case Resource::Exception:
+        return "framework exceptions not deleted";
     }
     return "?";
 }
