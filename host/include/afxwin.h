@@ -15,13 +15,6 @@
 #include "afxdll_.h"
 #include "atltypes.h"
 
-// The framework's exceptions, thrown by pointer and freed with Delete().
-class HX_HOST_API CException {
-public:
-    virtual ~CException();
-    void Delete();
-};
-
 // A Windows resource (a device context, a GDI object) could not be had.
 class HX_HOST_API CResourceException : public CException {};
 

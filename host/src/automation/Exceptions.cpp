@@ -1,4 +1,4 @@
-// The framework's exceptions, thrown as heap pointers and ended by Delete().
+// The framework's automation exceptions: memory, OLE and dispatch errors.
 #include "afxdisp.h"
 
 #include "hxhost/HostControl.h"
@@ -16,22 +16,6 @@ BOOL copyMessage(const wchar_t* text, LPTSTR buffer, UINT maxChars) {
 }
 
 } // namespace
-
-CException::CException() {
-    hxhost::acquired(hxhost::Resource::Exception);
-}
-CException::~CException() {
-    hxhost::released(hxhost::Resource::Exception);
-}
-void CException::Delete() {
-    delete this;
-}
-
-BOOL CException::GetErrorMessage(LPTSTR buffer, UINT maxChars, UINT*) const {
-    if (buffer && maxChars > 0)
-        buffer[0] = L'\0';
-    return FALSE;
-}
 
 BOOL CMemoryException::GetErrorMessage(LPTSTR buffer, UINT maxChars, UINT*) const {
     return copyMessage(L"Out of memory.", buffer, maxChars);

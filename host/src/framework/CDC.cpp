@@ -1,12 +1,6 @@
 // Device-context wrappers: the general one and the client area of a window.
 #include "afxwin.h"
 
-CException::~CException() = default;
-
-void CException::Delete() {
-    delete this;
-}
-
 void AfxThrowResourceException() {
     throw new CResourceException;
 }
