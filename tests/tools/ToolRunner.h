@@ -11,3 +11,7 @@ struct ToolResult {
 
 // Runs `hxwt ARGS` (arguments already quoted for the shell).
 ToolResult runTool(const std::string& args);
+
+// The same with standard output sent to stdoutPath (such as /dev/full);
+// out stays empty.
+ToolResult runToolTo(const std::string& args, const std::string& stdoutPath);
