@@ -220,6 +220,48 @@ TEST_F(ToolRules, TablesKeepTheirColumnsAndLoopsTheirNodes) {
         EXPECT_EQ(line.size(), width) << line;
 }
 
+// The largest x of the picture's texts and its width.
+std::pair<double, double> textReachAndWidth(const std::string& svg) {
+    double reach = 0.0;
+    for (size_t at = svg.find("<text"); at != std::string::npos; at = svg.find("<text", at + 1)) {
+        const size_t x = svg.find(" x=\"", at);
+        if (svg.compare(svg.find('>', at) - 17, 17, "text-anchor=\"end\"") != 0)
+            reach = std::max(reach, std::stod(svg.substr(x + 4)));
+    }
+    return {reach, std::stod(svg.substr(svg.find("width=\"") + 7))};
+}
+
+TEST_F(ToolRules, PicturesCarryALegendAScaleAndTheirLabels) {
+    const std::string ex = std::string("'") + HXWT_EXAMPLES_DIR + "/";
+    const struct {
+        std::string args;
+        const char* legend;
+        size_t arrows, links;
+    } rows[] = {
+        {"network " + ex + "gravity.dxf' --pick 10 --at 2,0", "pipe, arrow = flow", 6, 0},
+        {"network " + ex + "pressure.dxf' --pick E --at 2,0 --pressure", "pipe, arrow = flow", 5,
+         0},
+        {"network " + ex + "supply.dxf' --pick 16 --at 160,40 --pressure", "no direction", 0, 8},
+        {"path " + ex + "gravity.dxf' --from D --to 8", "arrow from first to last", 3, 0},
+        {"elevation " + at("terrain.dxf"), "ground level (m)", 0, 0},
+    };
+    for (const auto& row : rows) {
+        const fs::path svg = m_dir / "picture.svg";
+        ASSERT_EQ(runTool(row.args + " --svg '" + svg.string() + "'").exitCode, 0) << row.args;
+        const std::string text = slurp(svg);
+        EXPECT_TRUE(has(text, row.legend)) << row.args;
+        EXPECT_TRUE(has(text, "<g class=\"scale\">")) << row.args;
+        size_t arrows = 0, links = 0;
+        for (size_t at = text.find("><title>pipe"); at != std::string::npos;
+             at = text.find("><title>pipe", at + 1))
+            (text.compare(at - 23, 23, "marker-end=\"url(#flow)\"") == 0 ? arrows : links)++;
+        EXPECT_EQ(arrows, row.arrows) << row.args;
+        EXPECT_EQ(links, row.links) << row.args;
+        const auto [reach, width] = textReachAndWidth(text);
+        EXPECT_LT(reach, width - 20) << "labels start inside the picture: " << row.args;
+    }
+}
+
 TEST_F(ToolRules, ProgressOnlyOnATerminal) {
     const std::string args = "elevation " + at("terrain.dxf") + " --grid 0,0,500,500,1";
     const ToolResult quiet = runTool(args);
