@@ -151,6 +151,10 @@ void printPoints(const ElevationOptions& o, const std::vector<Point>& points,
 
 // Usage errors found before the drawing is read.
 bool checkUsage(const ElevationOptions& o) {
+    if (o.points.empty() && o.grid.empty() && o.svg.empty()) {
+        usage("elevation needs points X,Y, --grid or --svg: nothing to print");
+        return false;
+    }
     if (o.json && !o.grid.empty()) {
         usage("--json prints the levels of the points and --grid a CSV grid: use one of them");
         return false;

@@ -194,6 +194,7 @@ TEST_F(ToolRules, OptionsThatDoNotGoTogetherAreRefused) {
         const char* says;
     } rows[] = {
         {"elevation " + at("terrain.dxf") + " 0,0 --json --grid 0,0,10,10,5", "use one of them"},
+        {"elevation " + at("terrain.dxf"), "nothing to print"},
         {"check " + at("overlaps.dxf") + " -o " + at("out.dxf"), "add --fix"},
         {"network " + g + " --pick 9 --at 0,0", "is not a pipe"},
         {"network " + g + " --pick 10", "is a pipe: give --at"},
@@ -243,7 +244,7 @@ TEST_F(ToolRules, PicturesCarryALegendAScaleAndTheirLabels) {
          0},
         {"network " + ex + "supply.dxf' --pick 16 --at 160,40 --pressure", "no direction", 0, 8},
         {"path " + ex + "gravity.dxf' --from D --to 8", "arrow from first to last", 3, 0},
-        {"elevation " + at("terrain.dxf"), "ground level (m)", 0, 0},
+        {"elevation " + at("terrain.dxf") + " 0,0", "ground level (m)", 0, 0},
     };
     for (const auto& row : rows) {
         const fs::path svg = m_dir / "picture.svg";
