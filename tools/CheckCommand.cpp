@@ -12,6 +12,7 @@
 #include "GraphPrint.h"
 #include "HxWtDbObject.h"
 #include "HxWtUtility.h"
+#include "DrawingFile.h"
 #include "OutputGuard.h"
 #include "Progress.h"
 #include "TextTable.h"
@@ -30,10 +31,6 @@ struct CheckOptions {
     bool plan = false;
     bool fix = false;
 };
-
-std::wstring Wide(const std::string& path) {
-    return fromUtf8(path);
-}
 
 // The ids of the drawing's model-space pipes, in drawing order.
 std::vector<AcDbObjectId> ModelSpacePipes(AcDbDatabase* db) {
@@ -95,14 +92,8 @@ int WriteFixed(AcDbDatabase* db, const CheckOptions& options, HxDbObjectIdList& 
                HxDbObjectIdList& zeroLength) {
     RemovePipe(overlapped);
     RemovePipe(zeroLength);
-    OutputFile out(options.output);
     std::string error;
-    if (db->saveAs(Wide(out.tempPath()).c_str(), false) != Acad::eOk) {
-        std::cerr << "hxwt: cannot write " << options.output << ": " << hxhost::lastFileError()
-                  << "\n";
-        return kExitUsage;
-    }
-    if (!out.commit(&error))
+    if (!writeDrawing(db, options.output, &error))
         return Usage("cannot write " + error);
     std::cout << "removed " << overlapped.Count() + zeroLength.Count() << " pipes, wrote "
               << options.output << "\n";

@@ -34,18 +34,12 @@ int copy(const CopyOptions& options) {
     if (db == nullptr)
         return kExitUsage;
     const int readFindings = static_cast<int>(hxhost::lastFileFindings().size());
-    OutputFile out(options.out);
     std::string error;
-    if (db->saveAs(fromUtf8(out.tempPath()).c_str(), false) != Acad::eOk) {
-        std::cerr << "hxwt: cannot write " << options.out << ": " << hxhost::lastFileError()
-                  << "\n";
-        return kExitUsage;
-    }
-    const int writeFindings = printFindings();
-    if (!out.commit(&error)) {
+    if (!writeDrawing(db.get(), options.out, &error)) {
         std::cerr << "hxwt: cannot write " << error << "\n";
         return kExitUsage;
     }
+    const int writeFindings = static_cast<int>(hxhost::lastFileFindings().size());
     std::cout << options.in << " -> " << options.out << ": " << readFindings
               << " findings reading, " << writeFindings << " writing\n";
     return kExitOk;

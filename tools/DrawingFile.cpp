@@ -82,6 +82,20 @@ std::unique_ptr<AcDbDatabase> readDrawing(const std::string& path) {
     return nullptr;
 }
 
+bool writeDrawing(AcDbDatabase* db, const std::string& path, std::string* error) {
+    const bool written = writeOutputWith(
+        path,
+        [db, &path](const std::string& file, std::string* why) {
+            if (db->saveAs(fromUtf8(file).c_str(), false) == Acad::eOk)
+                return true;
+            *why = path + ": " + hxhost::lastFileError();
+            return false;
+        },
+        error);
+    printFindings();
+    return written;
+}
+
 int printFindings() {
     const auto& findings = hxhost::lastFileFindings();
     for (const std::string& finding : findings)

@@ -27,6 +27,13 @@ std::unique_ptr<AcDbDatabase> readDrawing(const std::string& path);
 // the reader's error ("FILE:LINE: ...") in *error; the findings go to stderr.
 bool readDrawingInto(AcDbDatabase* db, const std::string& path, std::string* error);
 
+// Writes db to path as a DXF drawing through an OutputFile: refused when path
+// is an input, written under a temporary name and renamed only when whole. A
+// device or pipe as output gets the drawing staged in the temporary
+// directory and copied in, so that nothing is ever renamed over it. False
+// with the reason in *error ("OUT: ..."); the findings go to stderr.
+bool writeDrawing(AcDbDatabase* db, const std::string& path, std::string* error);
+
 // Prints the findings of the last DXF read or write on stderr, one a line,
 // each led by "hxwt: "; returns how many there were.
 int printFindings();

@@ -7,6 +7,7 @@
 #include "ExitCode.h"
 #include "GraphPrint.h"
 #include "GraphSvg.h"
+#include "NetworkBuild.h"
 #include "OutputGuard.h"
 
 namespace hxwt {
@@ -34,9 +35,7 @@ int finishGraph(const GraphView& view, const GraphOutputOptions& options) {
     if (options.json)
         printJson(std::cout, view);
     if (view.status != 0) {
-        std::cerr << view.message << "\n";
-        std::cerr << "hxwt: " << view.file << ": the graph was not built (status " << view.status
-                  << "): " << view.diagnosis << "\n";
+        printGraphFailure(view);
         return kExitNegative;
     }
     if (!options.json)

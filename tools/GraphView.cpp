@@ -33,10 +33,13 @@ std::string statusMessage(HxDbWtPipeGraph& graph, int status) {
     return text;
 }
 
-// Metres per drawing unit: the drawing is in metres or in millimetres.
+} // namespace
+
 double metresPerUnit() {
     return HxDbGetDrawUnit(currentDatabase()) != 0 ? 1.0 : 0.001;
 }
+
+namespace {
 
 // Plan size of the node's entity in metres.
 void readNodeSize(AcDbObjectId id, double unit, NodeView& view) {

@@ -63,6 +63,11 @@ struct GraphView {
 // graph gives no nodes and no edges.
 GraphView makeGraphView(HxDbWtPipeGraph& graph, int status, const std::string& file);
 
+// Metres per drawing unit of the current drawing (1 for a drawing in metres,
+// 0.001 for one in millimetres): a view's plan position divided by it is the
+// position as drawn.
+double metresPerUnit();
+
 // The node's label: its name, else "#INDEX"; "-" for no node.
 std::string nodeLabel(const GraphView& view, int index);
 

@@ -47,6 +47,14 @@ bool parseNumbers(const std::string& text, size_t count, std::vector<double>& va
     return true;
 }
 
+bool parseOptionNumber(const std::string& name, const std::string& text, double& value,
+                       std::string* error) {
+    if (text.empty() || parseNumber(text, value))
+        return true;
+    *error = name + " wants a finite decimal number, not '" + text + "'";
+    return false;
+}
+
 bool parsePoint(const std::string& text, double& x, double& y, std::string* error) {
     std::vector<double> xy;
     if (!parseNumbers(text, 2, xy, error))

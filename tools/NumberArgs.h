@@ -22,6 +22,12 @@ bool parseNumber(const std::string& text, double& value);
 bool parseNumbers(const std::string& text, size_t count, std::vector<double>& values,
                   std::string* error);
 
+// Parses the text given to option name into value; empty text keeps value
+// (the option's default). False with "NAME wants a finite decimal number, not
+// 'TEXT'" in *error.
+bool parseOptionNumber(const std::string& name, const std::string& text, double& value,
+                       std::string* error);
+
 // Parses "X,Y" into x and y; false with a reason in *error (x, y untouched).
 bool parsePoint(const std::string& text, double& x, double& y, std::string* error);
 

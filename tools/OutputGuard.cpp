@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <vector>
 
 namespace hxwt {
@@ -114,6 +116,27 @@ bool OutputFile::commit(std::string* error) {
 bool writeOutputFile(const std::string& path, const std::string& text, std::string* error) {
     OutputFile file(path);
     return file.write(text, error) && file.commit(error);
+}
+
+bool writeOutputWith(const std::string& path, const FileWriter& writer, std::string* error) {
+    *error = outputRefusal(path);
+    if (!error->empty())
+        return false;
+    OutputFile out(path);
+    if (!out.direct())
+        return writer(out.tempPath(), error) && out.commit(error);
+    const fs::path staging =
+        fs::temp_directory_path() /
+        ("hxwt-staging-" + std::to_string(::getpid()) + "-" + fs::path(path).filename().string());
+    std::string text;
+    const bool staged = writer(staging.string(), error);
+    if (staged) {
+        std::ifstream in(staging, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::error_code ec;
+    fs::remove(staging, ec);
+    return staged && out.write(text, error) && out.commit(error);
 }
 
 bool finishStandardOutput(std::string* error) {

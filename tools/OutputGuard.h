@@ -13,6 +13,7 @@
 // once at the end of the run (finishStandardOutput).
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace hxwt {
@@ -36,6 +37,8 @@ public:
 
     const std::string& path() const { return m_path; }
     const std::string& tempPath() const { return m_temp; }
+    // A device or pipe, written in place: tempPath() is the output itself.
+    bool direct() const { return m_direct; }
 
     // Writes text to the temporary; false with the reason in *error.
     bool write(const std::string& text, std::string* error);
@@ -52,6 +55,18 @@ private:
 
 // Writes text to path through an OutputFile; false with the reason in *error.
 bool writeOutputFile(const std::string& path, const std::string& text, std::string* error);
+
+// A library's save: writes a whole file at the path it is given; false with
+// the reason in *error.
+using FileWriter = std::function<bool(const std::string& file, std::string* error)>;
+
+// Writes path through writer, for outputs that a library saves itself (a
+// drawing, a Word package). The writer gets the temporary beside the output,
+// renamed over it only when the writer succeeded. For a device or pipe it
+// gets a private file of the temporary directory whose bytes are then copied
+// in, so that no library ever renames a file over a device. Refuses an input
+// (outputRefusal). False with the reason in *error.
+bool writeOutputWith(const std::string& path, const FileWriter& writer, std::string* error);
 
 // Flushes standard output; false with the reason in *error when any write to
 // it failed (a full disk, /dev/full, a closed pipe).

@@ -19,6 +19,7 @@
 
 #include "HxWtDbObject.h"
 #include "ExitCode.h"
+#include "DrawingFile.h"
 #include "OutputGuard.h"
 #include "ToolCommands.h"
 #include "ToolText.h"
@@ -221,14 +222,8 @@ int runSample(const SampleOptions& options) {
         std::cerr << "hxwt: the drawing refused an entity of sample " << options.name << "\n";
         return kExitUsage;
     }
-    OutputFile out(options.out);
     std::string error;
-    if (db->saveAs(fromUtf8(out.tempPath()).c_str(), false) != Acad::eOk) {
-        std::cerr << "hxwt: cannot write " << options.out << ": " << hxhost::lastFileError()
-                  << "\n";
-        return kExitUsage;
-    }
-    if (!out.commit(&error)) {
+    if (!writeDrawing(db.get(), options.out, &error)) {
         std::cerr << "hxwt: cannot write " << error << "\n";
         return kExitUsage;
     }

@@ -38,6 +38,11 @@ int main(int argc, char** argv) {
     hxwt::addSampleCommand(app);
     hxwt::addNetworkCommand(app);
     hxwt::addPathCommand(app);
+    hxwt::addExportCommand(app);
+    hxwt::addImportCommand(app);
+    hxwt::addLibCommand(app);
+    hxwt::addValveCommand(app);
+    hxwt::addReportCommand(app);
     app.footer(kExitCodes);
     for (CLI::App* sub : app.get_subcommands({}))
         sub->footer(kExitCodes);
