@@ -69,7 +69,15 @@ OutputFile::OutputFile(std::string path) : m_path(std::move(path)) {
         m_temp = m_path;
         return;
     }
-    const fs::path target(m_path);
+    // A symbolic link (/dev/stdout sent to a file) is followed: the file it
+    // names is replaced and the link stays, so the temporary goes beside it.
+    m_target = m_path;
+    if (fs::is_symlink(fs::symlink_status(m_path, ec))) {
+        const fs::path resolved = fs::canonical(m_path, ec);
+        if (!ec)
+            m_target = resolved.string();
+    }
+    const fs::path target(m_target);
     m_temp = (target.parent_path() /
               ("." + target.filename().string() + ".hxwt-" + std::to_string(::getpid()) + ".tmp"))
                  .string();
@@ -105,7 +113,7 @@ bool OutputFile::commit(std::string* error) {
     }
     if (m_direct)
         return true;
-    if (std::rename(m_temp.c_str(), m_path.c_str()) != 0) {
+    if (std::rename(m_temp.c_str(), m_target.c_str()) != 0) {
         *error = systemError(m_path);
         return false;
     }

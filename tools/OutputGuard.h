@@ -8,7 +8,8 @@
 // normalised path. Files are written under a temporary name in the same
 // directory and renamed over the output only when every write succeeded; a
 // failed or abandoned write leaves the output as it was and removes the
-// temporary. An output that exists and is neither a regular file nor a
+// temporary; an output that is a symbolic link replaces the file it names.
+// An output that exists and is neither a regular file nor a
 // directory (a device such as /dev/stdout, a pipe) is written in place. Standard output is checked
 // once at the end of the run (finishStandardOutput).
 #pragma once
@@ -49,6 +50,7 @@ public:
 private:
     std::string m_path;
     std::string m_temp;
+    std::string m_target; // what the temporary replaces: the path, or the file its link names
     bool m_committed = false;
     bool m_direct = false; // a device or pipe, written in place
 };

@@ -91,15 +91,15 @@ int convert(const std::string& out) {
     if (soffice.empty()) {
         std::cerr << "hxwt: --pdf: LibreOffice (soffice) is not installed; " << out
                   << " was written, no PDF was made\n";
-        return 1;
+        return kExitNegative;
     }
     std::string pdf, error;
     if (!convertToPdf(soffice, out, &pdf, &error)) {
         std::cerr << "hxwt: " << error << "\n";
-        return 1;
+        return kExitNegative;
     }
     std::cout << "pdf: " << pdf << "\n";
-    return 0;
+    return kExitOk;
 }
 
 int writeWith(const ReportOptions& o, const ReportContent& content) {

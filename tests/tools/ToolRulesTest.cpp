@@ -35,9 +35,9 @@ protected:
     void SetUp() override {
         m_dir = fs::temp_directory_path() / ("hxwt-rules-" + std::to_string(::getpid()));
         fs::create_directories(m_dir);
-        for (const char* name : {"gravity", "terrain", "overlaps"})
-            fs::copy_file(fs::path(HXWT_EXAMPLES_DIR) / (std::string(name) + ".dxf"),
-                          m_dir / (std::string(name) + ".dxf"));
+        for (const char* name : {"gravity.dxf", "terrain.dxf", "overlaps.dxf", "valves.dxf",
+                                 "NET1.inp", "DwgLib/ValveLib/SysLib/GateValve.dxf"})
+            fs::copy_file(fs::path(HXWT_EXAMPLES_DIR) / name, m_dir / fs::path(name).filename());
     }
     void TearDown() override { fs::remove_all(m_dir); }
     std::string at(const std::string& name) const { return "'" + (m_dir / name).string() + "'"; }
@@ -59,6 +59,15 @@ TEST_F(ToolRules, NoOutputReplacesAnInputByAnyName) {
         {"elevation " + t + " --svg " + at("sub"), "terrain.dxf"},
         {"check " + o + " --fix -o " + o, "overlaps.dxf"},
         {"copy " + g + " " + at("link.dxf"), "gravity.dxf"},
+        {"export " + g + " --pick 10 --at 2,0 -o " + at("link.dxf"), "gravity.dxf"},
+        {"report " + g + " --pick 10 --at 2,0 -o " + same, "gravity.dxf"},
+        {"import " + at("NET1.inp") + " -o '" + (m_dir / "sub" / ".." / "NET1.inp").string() + "'",
+         "NET1.inp"},
+        {"valve size " + at("valves.dxf") + " --ref 13 --set 1,2 -o " + at("valves.dxf"),
+         "valves.dxf"},
+        {"valve size " + at("GateValve.dxf") + " --set 1,2 -o " + at("GateValve.dxf"),
+         "GateValve.dxf"},
+        {"export " + g + " --pick 10 --at 2,0 -o " + at("sub"), "gravity.dxf"},
     };
     for (const auto& row : outputs) {
         const std::string before = slurp(m_dir / row[1]);
@@ -74,9 +83,18 @@ TEST_F(ToolRules, NoOutputReplacesAnInputByAnyName) {
 
 TEST_F(ToolRules, AFailedWriteIsAnErrorStandardOutputIncluded) {
     const std::string g = at("gravity.dxf");
-    const char* const commands[] = {"info ", "network ", "elevation "};
-    const std::string args[] = {g, g + " --pick 10 --at 2,0", at("terrain.dxf") + " 0,0"};
-    for (size_t i = 0; i < 3; ++i) {
+    const std::string lib = std::string("'") + HXWT_EXAMPLES_DIR + "/DwgLib/ValveLib'";
+    const char* const commands[] = {"info ",   "network ", "elevation ", "export ",
+                                    "import ", "lib ",     "valve ",     "report "};
+    const std::string args[] = {g,
+                                g + " --pick 10 --at 2,0",
+                                at("terrain.dxf") + " 0,0",
+                                g + " --pick 10 --at 2,0 -o " + at("out.inp"),
+                                at("NET1.inp") + " -o " + at("net.dxf"),
+                                "path " + lib + " CheckValve",
+                                "size " + at("GateValve.dxf"),
+                                g + " --pick 10 --at 2,0 -o " + at("out.docx")};
+    for (size_t i = 0; i < 8; ++i) {
         const ToolResult r = runToolTo(commands[i] + args[i], "/dev/full");
         EXPECT_EQ(r.exitCode, 2) << commands[i];
         EXPECT_TRUE(has(r.err, "cannot write standard output")) << r.err;
@@ -84,6 +102,9 @@ TEST_F(ToolRules, AFailedWriteIsAnErrorStandardOutputIncluded) {
     const ToolResult r = runTool("network " + g + " --pick 10 --at 2,0 --svg /dev/full");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(has(r.err, "cannot write /dev/full")) << r.err;
+    const ToolResult inp = runTool("export " + g + " --pick 10 --at 2,0 -o /dev/full");
+    EXPECT_EQ(inp.exitCode, 2);
+    EXPECT_TRUE(has(inp.err, "cannot write /dev/full")) << inp.err;
     EXPECT_EQ(runTool("sample gravity /nonexistent/dir/g.dxf").exitCode, 2);
 }
 
@@ -98,7 +119,28 @@ TEST_F(ToolRules, NumbersAreFiniteDecimalsEverywhere) {
             EXPECT_EQ(r.exitCode, 2) << args;
             EXPECT_TRUE(has(r.err, "X,Y") || has(r.err, "--grid wants")) << args << "\n" << r.err;
         }
+        for (const std::string& args : {"export " + g + "'" + bad + "' -o " + at("o.inp"),
+                                        "report " + g + "'" + bad + "' -o " + at("o.docx"),
+                                        "valve size " + at("valves.dxf") + " --ref 13 --set '" +
+                                            bad + "' -o " + at("o.dxf")}) {
+            const ToolResult r = runTool(args);
+            EXPECT_EQ(r.exitCode, 2) << args;
+            EXPECT_TRUE(has(r.err, "finite decimal number")) << args << "\n" << r.err;
+        }
     }
+    for (const char* bad : {"inf", "nan", "1e400", "0x10", " 1", "1,2", "1.2.3"}) {
+        for (const char* option : {"--roughness", "--manning", "--demand", "--source-head"}) {
+            const std::string args =
+                "export " + g + "2,0 -o " + at("o.inp") + " " + option + " '" + bad + "'";
+            const ToolResult r = runTool(args);
+            EXPECT_EQ(r.exitCode, 2) << args;
+            EXPECT_TRUE(has(r.err, std::string(option) + " wants a finite decimal number"))
+                << args << "\n"
+                << r.err;
+        }
+    }
+    for (const char* name : {"o.inp", "o.docx", "o.dxf"})
+        EXPECT_FALSE(fs::exists(m_dir / name)) << name << " written after a refusal";
     // Points come back as given, never as digits the user did not type.
     const ToolResult r = runTool("elevation " + t + "1e40,0 0.1,-2.5 --json");
     EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -108,6 +150,9 @@ TEST_F(ToolRules, NumbersAreFiniteDecimalsEverywhere) {
 
 TEST_F(ToolRules, OneRuleForExitCodes) {
     const std::string g = at("gravity.dxf");
+    const auto ex = [](const char* name) {
+        return std::string("'") + HXWT_EXAMPLES_DIR + "/" + name + "'";
+    };
     const struct {
         std::string args;
         int exitCode;
@@ -122,6 +167,18 @@ TEST_F(ToolRules, OneRuleForExitCodes) {
         {"info /nonexistent.dxf", 2},
         {"run nosuch", 2},
         {"sample nosuch " + at("x.dxf"), 2},
+        {"export " + g + " --pick 10 --at 2,0", 2},
+        {"export " + g + " --pick 10 --at 2,0 -o " + at("x.inp") + " --headloss X", 2},
+        {"export " + ex("loop.dxf") + " --pick E --at 2,0 -o " + at("x.inp"), 1},
+        {"import", 2},
+        {"import " + at("NET1.inp"), 2},
+        {"lib", 2},
+        {"lib 3d pump x", 2},
+        {"valve size", 2},
+        {"valve size " + at("valves.dxf") + " --ref 13 --set 1,2", 2},
+        {"valve size " + at("valves.dxf") + " --ref 2C", 1},
+        {"report " + g + " --pick 10 --at 2,0", 2},
+        {"report " + ex("loop.dxf") + " --pick E --at 2,0 -o " + at("x.docx"), 1},
     };
     for (const auto& row : rows)
         EXPECT_EQ(runTool(row.args).exitCode, row.exitCode) << row.args;
