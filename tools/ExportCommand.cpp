@@ -1,20 +1,19 @@
-// hxwt export DRAWING.dxf --pick H --at X,Y [--pressure] -o NETWORK.inp:
+// hxwt export DRAWING.dxf --pick H [--at X,Y] [--pressure] -o NETWORK.inp:
 // builds the pipe network graph as hxwt network does and writes it as the
 // input file of a hydraulic model: EPANET for a pressure network, SWMM for a
 // gravity one. The file is written under a temporary name and renamed, never
 // over the drawing.
-#include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "EpanetWriter.h"
+#include "ExitCode.h"
 #include "InpText.h"
 #include "NetworkBuild.h"
 #include "NetworkExport.h"
-#include "OutputPath.h"
+#include "NumberArgs.h"
+#include "OutputGuard.h"
 #include "SwmmWriter.h"
 #include "ToolCommands.h"
 
@@ -25,6 +24,7 @@ struct ExportOptions {
     NetworkRequest request;
     std::string out;
     ExportSettings settings;
+    std::string roughness, manning, demand, sourceHead; // as typed; empty: the default
 };
 
 bool checkUnits(const ExportOptions& o) {
@@ -61,43 +61,52 @@ void printSummary(const ExportOptions& o, const GraphView& view, const InpModel&
               << ")\n";
 }
 
+int usage(const std::string& text) {
+    std::cerr << "hxwt: " << text << "\n";
+    return kExitUsage;
+}
+
+// The numbers of the options, strictly parsed over their defaults.
+bool parseSettings(ExportOptions& o, std::string* error) {
+    return parseOptionNumber("--roughness", o.roughness, o.settings.roughness, error) &&
+           parseOptionNumber("--manning", o.manning, o.settings.manning, error) &&
+           parseOptionNumber("--demand", o.demand, o.settings.demand, error) &&
+           parseOptionNumber("--source-head", o.sourceHead, o.settings.sourceHead, error);
+}
+
 int runExport(ExportOptions o) {
-    if (isSameFile(o.request.file, o.out)) {
-        std::cerr << "hxwt: " << o.out << " is the input drawing: not written\n";
-        return 2;
-    }
+    noteInput(o.request.file);
+    std::string error = outputRefusal(o.out);
+    if (!error.empty() || !parseSettings(o, &error))
+        return usage(error);
     if (o.settings.flowUnits.empty())
         o.settings.flowUnits = "LPS";
     if (!checkUnits(o))
-        return 2;
+        return kExitUsage;
     HxDbWtPipeGraph graph;
-    int status = 0;
-    if (int code = buildNetwork(o.request, graph, &status))
+    GraphView view;
+    if (int code = buildNetwork(o.request, graph, view))
         return code;
-    const GraphView view = makeGraphView(graph, status);
-    if (status != HxDbWtPipeGraph::kGraphOk) {
-        std::cerr << "hxwt: " << o.request.file << ": the network is not written: " << view.message
-                  << "\n";
-        return 1;
+    if (view.status != HxDbWtPipeGraph::kGraphOk) {
+        printGraphFailure(view);
+        std::cerr << "hxwt: " << o.request.file << ": the network is not written\n";
+        return kExitNegative;
     }
     if (o.settings.title.empty())
         o.settings.title = "Network of " + o.request.file + " from pipe " + o.request.pick;
     InpModel model;
     std::vector<std::string> notes;
-    std::string error;
     if (!modelFromGraph(graph, view, o.settings, model, notes, &error)) {
         std::cerr << "hxwt: " << o.request.file << ": " << error << "\n";
-        return 1;
+        return kExitNegative;
     }
     for (const std::string& note : notes)
         std::cerr << "hxwt: " << o.request.file << ": " << note << "\n";
     const std::string text = o.request.pressure ? writeEpanet(model) : writeSwmm(model);
-    if (!writeFileAtomically(o.out, text, &error)) {
-        std::cerr << "hxwt: " << error << "\n";
-        return 2;
-    }
+    if (!writeOutputFile(o.out, text, &error))
+        return usage("cannot write " + error);
     printSummary(o, view, model);
-    return 0;
+    return kExitOk;
 }
 
 } // namespace
@@ -109,7 +118,8 @@ void addExportCommand(CLI::App& app) {
     cmd->add_option("file", o->request.file, "The DXF drawing")->required();
     cmd->add_option("--pick", o->request.pick, "Handle (hex) of the picked pipe or well")
         ->required();
-    cmd->add_option("--at", o->request.at, "The picked point X,Y")->required();
+    cmd->add_option("--at", o->request.at,
+                    "The picked point X,Y (metres as drawn), needed when a pipe is picked");
     cmd->add_flag("--pressure", o->request.pressure,
                   "A pressure network, written for EPANET (default: gravity, for SWMM)");
     cmd->add_option("-o,--output", o->out, "The input file to write")->required();
@@ -118,12 +128,12 @@ void addExportCommand(CLI::App& app) {
         "Flow units (EPANET: LPS, LPM, MLD, CMH, CMD; SWMM: CMS, LPS, MLD; default LPS)");
     cmd->add_option("--headloss", o->settings.headloss, "EPANET head loss formula")
         ->check(CLI::IsMember({"H-W", "D-W", "C-M"}));
-    cmd->add_option("--roughness", o->settings.roughness,
+    cmd->add_option("--roughness", o->roughness,
                     "EPANET pipe roughness (H-W C factor; D-W mm; C-M n; default 130)");
-    cmd->add_option("--manning", o->settings.manning, "SWMM Manning roughness (default 0.013)");
-    cmd->add_option("--demand", o->settings.demand,
+    cmd->add_option("--manning", o->manning, "SWMM Manning roughness (default 0.013)");
+    cmd->add_option("--demand", o->demand,
                     "EPANET base demand of every junction, flow units (default 0)");
-    cmd->add_option("--source-head", o->settings.sourceHead,
+    cmd->add_option("--source-head", o->sourceHead,
                     "EPANET head of the source above its ground level, m (default 0)");
     cmd->callback([o] { setExitCode(runExport(*o)); });
 }

@@ -8,13 +8,12 @@
 
 #include "DrawingFile.h"
 #include "DrawingLoad.h"
+#include "ExitCode.h"
 #include "InpReader.h"
 #include "InpText.h"
 #include "NetworkDrawing.h"
-#include "OutputPath.h"
+#include "OutputGuard.h"
 #include "ToolCommands.h"
-#include "ToolText.h"
-#include "hxhost/DxfFile.h"
 
 namespace hxwt {
 namespace {
@@ -38,37 +37,33 @@ void printSummary(const ImportOptions& o, const InpModel& model, const DrawnMode
 }
 
 int runImport(const ImportOptions& o) {
-    if (isSameFile(o.in, o.out)) {
-        std::cerr << "hxwt: " << o.out << " is the input file: not written\n";
-        return 2;
-    }
+    noteInput(o.in);
+    std::string error = outputRefusal(o.out);
     InpRead read;
-    std::string error;
-    if (!readInpFile(o.in, read, &error)) {
+    if (!error.empty() || !readInpFile(o.in, read, &error)) {
         std::cerr << "hxwt: " << error << "\n";
-        return 2;
+        return kExitUsage;
     }
     for (const InpMessage& m : read.messages)
         std::cerr << "hxwt: " << messageText(o.in, m) << (m.error ? "" : " (note)") << "\n";
     if (read.failed()) {
         std::cerr << "hxwt: " << o.in << ": not imported\n";
-        return 2;
+        return kExitUsage;
     }
     AcDbDatabase* db = currentDatabase();
     DrawnModel drawn;
     if (!drawModel(read.model, db, drawn, &error)) {
         std::cerr << "hxwt: " << o.in << ": " << error << "\n";
-        return 1;
+        return kExitNegative;
     }
     for (const InpMessage& m : drawn.moves)
         std::cerr << "hxwt: " << messageText(o.in, m) << "\n";
-    if (db->saveAs(fromUtf8(o.out).c_str(), false) != Acad::eOk) {
-        std::cerr << "hxwt: " << hxhost::lastFileError() << "\n";
-        return 2;
+    if (!writeDrawing(db, o.out, &error)) {
+        std::cerr << "hxwt: cannot write " << error << "\n";
+        return kExitUsage;
     }
-    printFindings();
     printSummary(o, read.model, drawn);
-    return 0;
+    return kExitOk;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ExitCode.h"
 #include "HxAecDataBase.h"
 #include "HxAecUtility.h"
 #include "HxWtUtility.h"
@@ -88,14 +89,14 @@ int printAnswer(const LibOptions& o, const char* what, const std::string& hostPa
     if (hostPath.empty()) {
         std::cerr << "hxwt lib: no " << what << " for '" << o.name << "'\n";
         printNotes(notes);
-        return 1;
+        return kExitNegative;
     }
     if (!o.json) {
         std::cout << "name    " << o.name << "\n"
                   << "path    " << hostPath << "\n"
                   << "file    " << local << (exists ? "" : " (missing)") << "\n";
     }
-    return 0;
+    return kExitOk;
 }
 
 int lookupDrawing(const LibOptions& o) {
@@ -112,7 +113,7 @@ int lookupDrawing(const LibOptions& o) {
 int lookup3d(const LibOptions& o) {
     if (o.kind != "valve" && o.kind != "other") {
         std::cerr << "hxwt lib 3d: expected 'valve' or 'other', found '" << o.kind << "'\n";
-        return 2;
+        return kExitUsage;
     }
     useMainDirectory(o.mainDir);
     const bool valve = o.kind == "valve";

@@ -1,10 +1,11 @@
 // Building the pipe network graph of a drawing from a picked pipe (or well)
-// and point, as hxwt network does and the commands that write the network
-// elsewhere reuse.
+// and point: the one path that network, export and report all take, so that
+// they accept the same picks and explain a failed graph the same way.
 #pragma once
 
 #include <string>
 
+#include "GraphView.h"
 #include "HxDbWtPipeGraph.h"
 
 namespace hxwt {
@@ -12,16 +13,21 @@ namespace hxwt {
 struct NetworkRequest {
     std::string file; // the DXF drawing
     std::string pick; // hex handle of the picked pipe or well
-    std::string at;   // the picked point "X,Y"
+    std::string at;   // the picked point "X,Y" (metres as drawn); only for a pipe
     bool pressure = false;
     bool withoutNode = false;
 };
 
-// Reads the drawing into the current document and builds graph from the pick
-// (gulley pipes linked on success); *status is CreateGraph's answer. Returns
-// 0 when the graph was built, whatever its status, and 2, with the message
-// printed on stderr, for a bad point, a drawing that does not read or an
-// unknown handle.
-int buildNetwork(const NetworkRequest& request, HxDbWtPipeGraph& graph, int* status);
+// Notes the drawing as an input, reads it into the current document and
+// builds graph from the pick (gulley pipes linked on success). Returns
+// kExitOk when CreateGraph ran, whatever its answer, with view the snapshot
+// (its diagnosis filled on failure); kExitUsage, with the message printed on
+// stderr, for a malformed point, a drawing that does not read, an unknown
+// handle, a pipe picked without --at or a well picked with it.
+int buildNetwork(const NetworkRequest& request, HxDbWtPipeGraph& graph, GraphView& view);
+
+// Prints on stderr why the graph was not built: the product's status message,
+// then the diagnosis naming the file.
+void printGraphFailure(const GraphView& view);
 
 } // namespace hxwt

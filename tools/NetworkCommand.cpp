@@ -1,12 +1,15 @@
-// hxwt network FILE.dxf --pick HANDLE --at X,Y: builds the pipe network graph
-// from a picked pipe (or well) and a point of a drawing, links the gulley
-// pipes and prints the nodes and edges with their relations.
+// hxwt network FILE.dxf --pick HANDLE [--at X,Y]: builds the pipe network
+// graph from a picked pipe and a point (or from a well or pool, taken whole)
+// of a drawing, links the gulley pipes and prints the nodes and edges with
+// their relations.
 #include <iostream>
 #include <memory>
 #include <string>
 
+#include "ExitCode.h"
 #include "GraphOutput.h"
 #include "NetworkBuild.h"
+#include "OutputGuard.h"
 #include "ToolCommands.h"
 
 namespace hxwt {
@@ -18,11 +21,17 @@ struct NetworkOptions {
 };
 
 int runNetwork(const NetworkOptions& options) {
+    noteInput(options.request.file);
+    const std::string refusal = graphOutputRefusal(options.output);
+    if (!refusal.empty()) {
+        std::cerr << "hxwt: " << refusal << "\n";
+        return kExitUsage;
+    }
     HxDbWtPipeGraph graph;
-    int status = 0;
-    if (int code = buildNetwork(options.request, graph, &status))
+    GraphView view;
+    if (int code = buildNetwork(options.request, graph, view))
         return code;
-    return finishGraph(makeGraphView(graph, status), options.output);
+    return finishGraph(view, options.output);
 }
 
 } // namespace
@@ -34,7 +43,8 @@ void addNetworkCommand(CLI::App& app) {
     cmd->add_option("file", options->request.file, "The DXF drawing")->required();
     cmd->add_option("--pick", options->request.pick, "Handle (hex) of the picked pipe or well")
         ->required();
-    cmd->add_option("--at", options->request.at, "The picked point X,Y")->required();
+    cmd->add_option("--at", options->request.at,
+                    "The picked point X,Y (metres as drawn), needed when a pipe is picked");
     cmd->add_flag("--pressure", options->request.pressure, "A pressure network (default: gravity)");
     cmd->add_flag("--without-node", options->request.withoutNode,
                   "Tolerate pipes without two wells");

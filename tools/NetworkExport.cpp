@@ -118,7 +118,8 @@ private:
     }
 
     void pressureNode(const NodeView& v, HxWtPointElevIndex& ground, InpNode& n) {
-        ground.GetPointElevation(AcGePoint3d(v.x, v.y, 0.0), n.elevation);
+        const double unit = metresPerUnit();
+        ground.GetPointElevation(AcGePoint3d(v.x / unit, v.y / unit, 0.0), n.elevation);
         const HxDbWtPipeNode& record = *m_records.nodes[static_cast<size_t>(v.index)];
         if (v.handle == m_view.root) {
             n.kind = NodeKind::Reservoir;
@@ -146,7 +147,7 @@ private:
     void gravityNode(const NodeView& v, InpNode& n) {
         const HxDbWtPipeNode& record = *m_records.nodes[static_cast<size_t>(v.index)];
         const double depth = (v.kind == "pool" ? record.poolDeepness : record.wellDeepness) / 1e3;
-        const double rim = v.z / 1000.0;
+        const double rim = v.z;
         double invert = lowestPipe(v.index);
         if (depth > 0.0)
             invert = std::min(invert, rim - depth);
@@ -187,7 +188,7 @@ private:
             const InpNode& to = m_model.nodes[static_cast<size_t>(ends.second)];
             l.from = from.id;
             l.to = to.id;
-            l.length = e.length / 1000.0;
+            l.length = e.length;
             l.diameter = e.diameter / 1000.0;
             l.roughness = pressure ? m_settings.roughness : m_settings.manning;
             if (!pressure) {

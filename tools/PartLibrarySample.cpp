@@ -6,7 +6,9 @@
 #include <iostream>
 #include <memory>
 
+#include "ExitCode.h"
 #include "HxWtUtility.h"
+#include "OutputGuard.h"
 #include "ToolText.h"
 #include "hxhost/Drawing.h"
 #include "hxhost/DxfFile.h"
@@ -106,11 +108,22 @@ void paintPart(AcDbBlockTableRecord* block, const AcGePoint3d& at, Symbol symbol
     HxWtSetXdata(marker, heightApp, HxWtNum2Str(height, -1), db);
 }
 
+// Saves the drawing through the output guard, in the oldest version the
+// host writes, so that the bundled files stay the same byte for byte.
 bool save(AcDbDatabase* db, const std::string& path) {
-    if (db->saveAs(fromUtf8(path).c_str(), false, AcDb::kDHL_1015) == Acad::eOk)
-        return true;
-    std::cerr << "hxwt lib: " << hxhost::lastFileError() << "\n";
-    return false;
+    std::string error;
+    const bool written = writeOutputWith(
+        path,
+        [db, &path](const std::string& file, std::string* why) {
+            if (db->saveAs(fromUtf8(file).c_str(), false, AcDb::kDHL_1015) == Acad::eOk)
+                return true;
+            *why = path + ": " + hxhost::lastFileError();
+            return false;
+        },
+        &error);
+    if (!written)
+        std::cerr << "hxwt lib: cannot write " << error << "\n";
+    return written;
 }
 
 AcDbBlockTableRecord* openModelSpace(AcDbDatabase* db) {
@@ -204,9 +217,9 @@ int writePartLibrarySample(const std::string& outDir) {
     };
     for (const PartDrawing& part : parts) {
         if (!writePart(part, outDir + "/DwgLib/" + part.file))
-            return 1;
+            return kExitUsage;
     }
-    return writeInsertedValves(outDir + "/valves.dxf") ? 0 : 1;
+    return writeInsertedValves(outDir + "/valves.dxf") ? kExitOk : kExitUsage;
 }
 
 } // namespace hxwt

@@ -1,4 +1,4 @@
-// hxwt report DRAWING.dxf --pick H --at X,Y [--pressure] [--template T.dotx]
+// hxwt report DRAWING.dxf --pick H [--at X,Y] [--pressure] [--template T.dotx]
 // -o REPORT.docx [--pdf]: builds the pipe network graph as hxwt network does
 // and writes a Word report of it through HxWtWordApplication.
 // hxwt report --make-template OUT.dotx writes the default template.
@@ -10,10 +10,10 @@
 #include <string>
 #include <unistd.h>
 
-#include "DrawingLoad.h"
-#include "GraphOutput.h"
-#include "HxDbWtPipeGraph.h"
+#include "ExitCode.h"
 #include "HxWtPointElevUtility.h"
+#include "NetworkBuild.h"
+#include "OutputGuard.h"
 #include "ReportPdf.h"
 #include "ReportTemplate.h"
 #include "ReportWriter.h"
@@ -29,11 +29,6 @@ struct ReportOptions {
     bool pressure = false;
     bool pdf = false;
 };
-
-bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return !a.empty() && !b.empty() && fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
-}
 
 // Today as YYYY-MM-DD (UTC), or the day of SOURCE_DATE_EPOCH when set, so
 // that reports can be made reproducibly.
@@ -51,38 +46,44 @@ std::string today() {
 // Ground levels of the nodes in metres; empty when the drawing has no samples.
 std::vector<double> groundLevels(const GraphView& view) {
     HxWtPointElevUtility elevation;
+    const double unit = metresPerUnit();
     std::vector<double> levels;
     for (const NodeView& n : view.nodes) {
         double level = 0.0;
-        if (!elevation.GetPointElevation(AcGePoint3d(n.x, n.y, 0.0), level))
+        if (!elevation.GetPointElevation(AcGePoint3d(n.x / unit, n.y / unit, 0.0), level))
             return {};
         levels.push_back(level);
     }
     return levels;
 }
 
+int usage(const std::string& text) {
+    std::cerr << "hxwt: " << text << "\n";
+    return kExitUsage;
+}
+
 int makeTemplate(const ReportOptions& o) {
     std::string error;
-    if (!writeReportTemplate(o.makeTemplate, &error)) {
-        std::cerr << "hxwt: " << o.makeTemplate << ": " << error << "\n";
-        return 2;
-    }
+    if (!writeOutputWith(o.makeTemplate, writeReportTemplate, &error))
+        return usage("cannot write " + o.makeTemplate + ": " + error);
     std::cout << "template: " << o.makeTemplate << "\n";
-    return 0;
+    return kExitOk;
+}
+
+std::string pdfPath(const std::string& out) {
+    const fs::path path(out);
+    return (path.parent_path() / path.stem()).string() + ".pdf";
 }
 
 int checkUsage(const ReportOptions& o) {
-    if (o.file.empty() || o.pick.empty() || o.at.empty() || o.out.empty()) {
-        std::cerr << "hxwt: report wants DRAWING.dxf --pick HANDLE --at X,Y -o REPORT.docx\n";
-        return 2;
-    }
-    for (const std::string* input : {&o.file, &o.templ}) {
-        if (sameFile(o.out, *input)) {
-            std::cerr << "hxwt: " << o.out << ": will not write over the input " << *input << "\n";
-            return 2;
-        }
-    }
-    return 0;
+    if (o.file.empty() || o.pick.empty() || o.out.empty())
+        return usage("report wants DRAWING.dxf --pick HANDLE [--at X,Y] -o REPORT.docx");
+    noteInput(o.file);
+    noteInput(o.templ);
+    std::string refusal = outputRefusal(o.out);
+    if (refusal.empty() && o.pdf)
+        refusal = outputRefusal(pdfPath(o.out));
+    return refusal.empty() ? kExitOk : usage(refusal);
 }
 
 int convert(const std::string& out) {
@@ -90,15 +91,15 @@ int convert(const std::string& out) {
     if (soffice.empty()) {
         std::cerr << "hxwt: --pdf: LibreOffice (soffice) is not installed; " << out
                   << " was written, no PDF was made\n";
-        return 1;
+        return kExitNegative;
     }
     std::string pdf, error;
     if (!convertToPdf(soffice, out, &pdf, &error)) {
         std::cerr << "hxwt: " << error << "\n";
-        return 1;
+        return kExitNegative;
     }
     std::cout << "pdf: " << pdf << "\n";
-    return 0;
+    return kExitOk;
 }
 
 int writeWith(const ReportOptions& o, const ReportContent& content) {
@@ -108,57 +109,47 @@ int writeWith(const ReportOptions& o, const ReportContent& content) {
         templ =
             (fs::temp_directory_path() / ("hxwt-template-" + std::to_string(getpid()) + ".dotx"))
                 .string();
-        if (!writeReportTemplate(templ, &error)) {
-            std::cerr << "hxwt: " << templ << ": " << error << "\n";
-            return 2;
-        }
+        if (!writeReportTemplate(templ, &error))
+            return usage(templ + ": " + error);
     }
-    bool badTemplate = false;
-    const bool written = writeReport(templ, content, o.out, &error, &badTemplate);
+    const bool written = writeOutputWith(
+        o.out,
+        [&](const std::string& file, std::string* why) {
+            bool badTemplate = false;
+            if (writeReport(templ, content, file, why, &badTemplate))
+                return true;
+            *why = (badTemplate ? templ : o.out) + ": " + *why;
+            return false;
+        },
+        &error);
     if (own)
         std::remove(templ.c_str());
-    if (!written) {
-        std::cerr << "hxwt: " << (badTemplate ? templ : o.out) << ": " << error << "\n";
-        return 2;
-    }
+    if (!written)
+        return usage(error);
     std::cout << "report: " << o.out << " (" << content.pipes.size() - 1 << " pipes, "
-              << content.nodes.size() - 1 << " wells and pools)\n";
-    return 0;
+              << content.nodes.size() - 1 << " wells and pools; lengths m, diameters mm)\n";
+    return kExitOk;
 }
 
 int runReport(const ReportOptions& o) {
     if (!o.makeTemplate.empty())
         return makeTemplate(o);
-    if (int usage = checkUsage(o))
-        return usage;
-    double x = 0.0, y = 0.0;
-    if (!parsePoint(o.at, x, y)) {
-        std::cerr << "hxwt: --at wants X,Y, not " << o.at << "\n";
-        return 2;
-    }
-    std::string error;
-    if (!loadDrawing(o.file, &error)) {
-        std::cerr << "hxwt: " << error << "\n";
-        return 2;
-    }
-    AcDbObjectId picked = idFromHandle(currentDatabase(), o.pick);
-    if (picked.isNull()) {
-        std::cerr << "hxwt: no object with handle " << o.pick << " in " << o.file << "\n";
-        return 2;
-    }
+    if (int code = checkUsage(o))
+        return code;
     HxDbWtPipeGraph graph;
-    graph.SetPipeGraphType(o.pressure ? HxDbWtPipeGraph::kPressure : HxDbWtPipeGraph::kGravity);
-    const int status = graph.CreateGraph(picked, AcGePoint3d(x, y, 0.0));
-    const GraphView view = makeGraphView(graph, status);
-    if (status != HxDbWtPipeGraph::kGraphOk) {
-        std::cerr << "hxwt: " << o.file << ": " << view.message << "; no report written\n";
-        return 1;
+    GraphView view;
+    if (int code = buildNetwork({o.file, o.pick, o.at, o.pressure, false}, graph, view))
+        return code;
+    if (view.status != HxDbWtPipeGraph::kGraphOk) {
+        printGraphFailure(view);
+        std::cerr << "hxwt: " << o.file << ": no report written\n";
+        return kExitNegative;
     }
     const ReportContent content =
         reportContent(view, fs::path(o.file).filename().string(), today(), groundLevels(view));
-    if (int rc = writeWith(o, content))
-        return rc;
-    return o.pdf ? convert(o.out) : 0;
+    if (int code = writeWith(o, content))
+        return code;
+    return o.pdf ? convert(o.out) : kExitOk;
 }
 
 } // namespace
@@ -168,7 +159,8 @@ void addReportCommand(CLI::App& app) {
     CLI::App* cmd = app.add_subcommand("report", "Write a Word report of a pipe network");
     cmd->add_option("file", o->file, "The DXF drawing");
     cmd->add_option("--pick", o->pick, "Handle (hex) of the picked pipe or well");
-    cmd->add_option("--at", o->at, "The picked point X,Y");
+    cmd->add_option("--at", o->at,
+                    "The picked point X,Y (metres as drawn), needed when a pipe is picked");
     cmd->add_flag("--pressure", o->pressure, "A pressure network (default: gravity)");
     cmd->add_option("--template", o->templ, "The Word template (.dotx); default: the built-in one");
     cmd->add_option("-o,--output", o->out, "The report to write (.docx)");

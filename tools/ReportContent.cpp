@@ -12,17 +12,17 @@ std::string fixed(double value, int decimals) {
     return buf;
 }
 
-TextTable pipeTable(const GraphView& view, bool gravity) {
-    TextTable t;
+ReportRows pipeTable(const GraphView& view, bool gravity) {
+    ReportRows t;
     t.push_back({"Pipe", "From", "To", "DN (mm)", "Length (m)"});
     if (gravity)
         t[0].insert(t[0].end(), {"Up (m)", "Down (m)", "Slope (‰)"});
     for (const EdgeView& e : view.edges) {
         std::vector<std::string> row = {e.handle, nodeLabel(view, e.startNode),
                                         nodeLabel(view, e.endNode), std::to_string(e.diameter),
-                                        fixed(e.length / 1000.0, 2)};
+                                        fixed(e.length, 2)};
         if (gravity) {
-            const double run = e.length2d / 1000.0;
+            const double run = e.length2d;
             row.push_back(fixed(e.upriver, 3));
             row.push_back(fixed(e.downriver, 3));
             row.push_back(run > 0 ? fixed((e.upriver - e.downriver) / run * 1000.0, 2) : "-");
@@ -32,8 +32,8 @@ TextTable pipeTable(const GraphView& view, bool gravity) {
     return t;
 }
 
-TextTable nodeTable(const GraphView& view, const std::vector<double>& ground) {
-    TextTable t;
+ReportRows nodeTable(const GraphView& view, const std::vector<double>& ground) {
+    ReportRows t;
     t.push_back({"Node", "Kind", "Handle", "X", "Y"});
     if (!ground.empty())
         t[0].push_back("Ground (m)");

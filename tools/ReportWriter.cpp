@@ -29,7 +29,7 @@ public:
     VARIANT v;
 };
 
-void fillTable(_Table table, const TextTable& rows) {
+void fillTable(_Table table, const ReportRows& rows) {
     for (size_t r = 0; r < rows.size(); ++r) {
         for (size_t c = 0; c < rows[r].size(); ++c) {
             Cell cell(table.Cell(long(r + 1), long(c + 1)));
@@ -39,7 +39,7 @@ void fillTable(_Table table, const TextTable& rows) {
     }
 }
 
-void addTable(HxWtWordApplication& word, const char* bookmark, const TextTable& rows) {
+void addTable(HxWtWordApplication& word, const char* bookmark, const ReportRows& rows) {
     OwnedVariant mark{std::string(bookmark)};
     const int cols = rows.empty() ? 0 : int(rows[0].size());
     fillTable(word.AddTable(mark.v, int(rows.size()), cols), rows);

@@ -10,12 +10,12 @@
 
 namespace hxwt {
 
-typedef std::vector<std::vector<std::string>> TextTable; // header row first
+typedef std::vector<std::vector<std::string>> ReportRows; // header row first
 
 struct ReportContent {
     std::string title, drawing, date, counts;
-    TextTable pipes;
-    TextTable nodes;
+    ReportRows pipes;
+    ReportRows nodes;
 };
 
 // The report of a built graph. ground holds each node's ground level in

@@ -100,9 +100,10 @@ TEST(PartTool, SetsSizesOnlyWhereItMayWrite) {
         std::string says;
     } refusals[] = {
         {"valve size " + valves + " --ref 13 --set 1,2", 2, "needs -o"},
-        {"valve size " + valves + " --ref 13 --set 1,2 -o " + valves, 2, "refusing"},
+        {"valve size " + valves + " --ref 13 --set 1,2 -o " + valves, 2, "not written over"},
         {"valve size " + valves + " --ref 13 --set 1,x -o " + out, 2, "LENGTH,HEIGHT"},
-        {"valve size " + valves + " --set 1,2", 1, "no size marker"},
+        {"valve size " + valves + " --set 1,2", 2, "needs -o"},
+        {"valve size " + valves + " --set 1,2 -o " + out, 1, "no size marker"},
     };
     for (const auto& c : refusals) {
         const ToolResult r = runTool(c.args);
@@ -123,10 +124,14 @@ TEST(PartTool, SetsSizesOnlyWhereItMayWrite) {
 
     const std::string gate =
         tree.write("Gate.dxf", fileText(kExamples + "/DwgLib/ValveLib/SysLib/GateValve.dxf"));
-    r = runTool("valve size " + gate + " --set 240.5,320");
+    const std::string gateBefore = tree.read("Gate.dxf");
+    const std::string gateOut = tree.path("GateSet.dxf");
+    r = runTool("valve size " + gate + " --set 240.5,320 -o " + gateOut);
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("length  240.5 mm"), std::string::npos) << r.out;
-    EXPECT_TRUE(passesAudit(gate));
+    EXPECT_TRUE(tree.read("Gate.dxf") == gateBefore) << "the valve drawing is only read";
+    EXPECT_NE(runTool("valve size " + gateOut).out.find("height  320 mm"), std::string::npos);
+    EXPECT_TRUE(passesAudit(gateOut));
 }
 
 } // namespace

@@ -144,7 +144,7 @@ TEST(ToolReport, RefusalsExitWithTheirCodes) {
     } cases[] = {
         {"report '" + gravity + "' --pick 10 --at 2,0", 2, "report wants"},
         {"report '" + gravity + "' --pick 10 --at 2,0 -o '" + gravity + "'", 2,
-         "will not write over the input"},
+         "(the same file): not written over"},
         {"report '" + gravity + "' --pick 10 --at x -o '" + out + "'", 2, "--at wants X,Y"},
         {"report '" + gravity + "' --pick 999 --at 2,0 -o '" + out + "'", 2,
          "no object with handle"},

@@ -12,3 +12,8 @@ struct ToolResult {
 // Runs `hxwt ARGS` (arguments already quoted for the shell), with the
 // environment assignments of env ("NAME=VALUE ...") when given.
 ToolResult runTool(const std::string& args, const std::string& env = "");
+
+// The same with standard output sent to stdoutPath (such as /dev/full);
+// out stays empty.
+ToolResult runToolTo(const std::string& args, const std::string& stdoutPath,
+                     const std::string& env = "");
