@@ -4,7 +4,6 @@
 #pragma once
 
 #include "afx.h"
-#include "afxexception_.h"
 #include "oleauto.h"
 
 // Memory ran out (a string or variant could not be made).

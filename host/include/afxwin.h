@@ -13,7 +13,6 @@
 
 #include "afx.h"
 #include "afxdll_.h"
-#include "afxexception_.h"
 #include "atltypes.h"
 
 // A Windows resource (a device context, a GDI object) could not be had.
