@@ -8,8 +8,18 @@
 // handle for that element (see HxDynArrayBase.h) and converts back to the node
 // in constant time. HxXList keeps HxListNode<T>* entries in its position index.
 //
+// Every list's sentinel is an HxListSentinel<T>: a doubly linked node (the
+// singly linked lists leave its back link unused) followed by the list's
+// revision, which every change of the list made through its operations
+// raises, so that a reader can tell exactly whether the list changed since it
+// last looked.
+//
+// Nodes and sentinels live in pooled memory (HxNodePool.h).
+//
 //===----------------------------------------------------------------------===//
 #pragma once
+
+#include "HxNodePool.h"
 
 template <class T> struct HxListNode {
     T m_value;
@@ -19,9 +29,19 @@ template <class T> struct HxListNode {
     // gave out (the value is the node's first member, so the two addresses are
     // the same); null gives null.
     static HxListNode* FromPos(T* pos) { return reinterpret_cast<HxListNode*>(pos); }
+
+    HX_POOLED_NODE(HxListNode)
 };
 
 template <class T> struct HxDListNode : HxListNode<T> {
     // Always an HxDListNode<T> (or the sentinel, which is one too).
     HxListNode<T>* m_prev;
+
+    HX_POOLED_NODE(HxDListNode)
+};
+
+template <class T> struct HxListSentinel : HxDListNode<T> {
+    unsigned long long m_revision;
+
+    HX_POOLED_NODE(HxListSentinel)
 };

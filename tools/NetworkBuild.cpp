@@ -1,6 +1,7 @@
 // The pipe network graph of a picked pipe or well of a drawing.
 #include "NetworkBuild.h"
 
+#include <chrono>
 #include <iostream>
 
 #include "DrawingLoad.h"
@@ -46,9 +47,17 @@ int resolvePick(const NetworkRequest& request, GraphRequest& pick) {
 
 int buildNetwork(const NetworkRequest& request, HxDbWtPipeGraph& graph, GraphView& view) {
     noteInput(request.file);
+    using Clock = std::chrono::steady_clock;
+    const auto seconds = [](Clock::time_point from) {
+        return std::chrono::duration<double>(Clock::now() - from).count();
+    };
+    const Clock::time_point start = Clock::now();
     GraphRequest pick;
     if (int code = resolvePick(request, pick))
         return code;
+    const Clock::time_point built = Clock::now();
+    if (request.timings)
+        request.timings->read = seconds(start);
     graph.SetPipeGraphType(request.pressure ? HxDbWtPipeGraph::kPressure
                                             : HxDbWtPipeGraph::kGravity);
     graph.SetWithOutNode(request.withoutNode);
@@ -61,6 +70,8 @@ int buildNetwork(const NetworkRequest& request, HxDbWtPipeGraph& graph, GraphVie
     }
     view = makeGraphView(graph, status, request.file);
     view.diagnosis = diagnoseGraph(graph, status, pick);
+    if (request.timings)
+        request.timings->build = seconds(built);
     return kExitOk;
 }
 

@@ -10,12 +10,19 @@
 
 namespace hxwt {
 
+// Wall-clock seconds of the two steps of buildNetwork.
+struct NetworkTimings {
+    double read = 0.0;  // reading the drawing and resolving the pick
+    double build = 0.0; // building the graph and its snapshot
+};
+
 struct NetworkRequest {
     std::string file; // the DXF drawing
     std::string pick; // hex handle of the picked pipe or well
     std::string at;   // the picked point "X,Y" (metres as drawn); only for a pipe
     bool pressure = false;
     bool withoutNode = false;
+    NetworkTimings* timings = nullptr; // filled when not null
 };
 
 // Notes the drawing as an input, reads it into the current document and
