@@ -14,12 +14,8 @@
 // raises, so that a reader can tell exactly whether the list changed since it
 // last looked.
 //
-// Nodes and sentinels live in pooled memory (HxNodePool.h).
-//
 //===----------------------------------------------------------------------===//
 #pragma once
-
-#include "HxNodePool.h"
 
 template <class T> struct HxListNode {
     T m_value;
@@ -29,19 +25,11 @@ template <class T> struct HxListNode {
     // gave out (the value is the node's first member, so the two addresses are
     // the same); null gives null.
     static HxListNode* FromPos(T* pos) { return reinterpret_cast<HxListNode*>(pos); }
-
-    HX_POOLED_NODE(HxListNode)
 };
 
 template <class T> struct HxDListNode : HxListNode<T> {
     // Always an HxDListNode<T> (or the sentinel, which is one too).
     HxListNode<T>* m_prev;
-
-    HX_POOLED_NODE(HxDListNode)
 };
 
-template <class T> struct HxListSentinel : HxDListNode<T> {
-    unsigned long long m_revision;
-
-    HX_POOLED_NODE(HxListSentinel)
-};
+template <class T> struct HxListSentinel : HxDListNode<T> { unsigned long long m_revision; };
