@@ -1,5 +1,7 @@
 # Two entry points: `make demo` and `make test` (see README.md). Both install
-# what is missing, configure and build; SANITIZE=1 builds with ASan and UBSan.
+# what is missing and configure; `demo` builds only the tool and the module it
+# runs, `test` builds everything (tests and benchmarks too) and runs the
+# tests. SANITIZE=1 builds with ASan and UBSan.
 BUILD ?= build
 SANITIZE ?= 0
 BUILD_TYPE ?= Release
@@ -13,7 +15,7 @@ ifeq ($(SANITIZE),1)
   BUILD_TYPE := Debug
 endif
 
-.PHONY: deps configure build demo test fuzz clean
+.PHONY: deps configure build build-demo demo test fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -25,7 +27,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD)
 
-demo: build
+build-demo: configure
+	@cmake --build $(BUILD) --target hxwt
+
+demo: build-demo
 	$(BUILD)/bin/hxwt network examples/gravity.dxf --pick 10 --at 2,0
 
 test: build

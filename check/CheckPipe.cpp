@@ -18,7 +18,10 @@
 #include "HxAecGeometry.h"
 #include "HxWtDbObject.h"
 #include "PipeBoxGrid.h"
+#include "PipeOverlap.h"
 
+using HxWtPipeCheckDetail::Overlap;
+using HxWtPipeCheckDetail::OverlapOf;
 using HxWtPipeCheckDetail::PipeBox;
 using HxWtPipeCheckDetail::PipeBoxGrid;
 
@@ -80,11 +83,6 @@ PipeBox WidenedBox(const PipeEntry& entry, bool plan) {
     return box;
 }
 
-template <class Segment>
-bool BothOn(const Segment& seg, const HxGePoint& start, const HxGePoint& end) {
-    return seg.HitTest(start).GetBit(0) && seg.HitTest(end).GetBit(0);
-}
-
 // Pipe i's pass over its candidates in list order; appends what moves.
 template <class Segment>
 void SweepCandidates(std::vector<PipeEntry>& entries, int i, const std::vector<int>& candidates,
@@ -95,12 +93,13 @@ void SweepCandidates(std::vector<PipeEntry>& entries, int i, const std::vector<i
         PipeEntry& pipeJ = entries[j];
         if (pipeJ.removed || pipeJ.id == pipeI.id)
             continue;
-        if (BothOn(segI, pipeJ.start, pipeJ.end)) {
+        const Overlap overlap = OverlapOf(segI, pipeI.start, pipeI.end, pipeJ.start, pipeJ.end);
+        if (overlap == Overlap::kJOnI) {
             pipeJ.removed = true;
             overlapped.Append(pipeJ.id);
             continue;
         }
-        if (BothOn(Segment(pipeJ.start, pipeJ.end), pipeI.start, pipeI.end)) {
+        if (overlap == Overlap::kIOnJ) {
             pipeI.removed = true;
             overlapped.Append(pipeI.id);
             return;

@@ -5,6 +5,10 @@
 
 #include "HxAecGeometry.h"
 #include "HxWtDbObject.h"
+#include "PipeOverlap.h"
+
+using HxWtPipeCheckDetail::Overlap;
+using HxWtPipeCheckDetail::OverlapOf;
 
 namespace {
 
@@ -13,13 +17,6 @@ HxDbWtPipe* OpenPipe(AcDbObjectId id) {
     if (acdbOpenObject(pipe, id, AcDb::kForRead, false) != Acad::eOk)
         return nullptr;
     return pipe;
-}
-
-// True when both points lie on the segment; the second is tested only when the
-// first one lies on it.
-template <class Segment>
-bool BothOn(const Segment& seg, const HxGePoint& start, const HxGePoint& end) {
-    return seg.HitTest(start).GetBit(0) && seg.HitTest(end).GetBit(0);
 }
 
 // What the inner loop decided for pipe i.
@@ -47,14 +44,14 @@ InnerResult SweepBehind(int checkMode, int i, AcDbObjectId idI, const HxGePoint&
             pipeJ->close();
             continue;
         }
-        const Segment segJ(startJ, endJ);
-        if (BothOn(segI, startJ, endJ)) {
+        const Overlap overlap = OverlapOf(segI, startI, endI, startJ, endJ);
+        if (overlap == Overlap::kJOnI) {
             overlapped.Append(idJ);
             pipes.RemoveAt(j);
             pipeJ->close();
             continue;
         }
-        if (BothOn(segJ, startI, endI)) {
+        if (overlap == Overlap::kIOnJ) {
             overlapped.Append(idI);
             pipes.RemoveAt(i);
             pipeJ->close();

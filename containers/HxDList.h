@@ -26,9 +26,9 @@ public:
     using DNode = HxDListNode<T>;
     using typename List::Compare;
 
-    HxDList() : List(NewSentinel()) {}
-    HxDList(const HxDList& other) : List(NewSentinel()) { this->AssignFrom(other); }
-    HxDList(HxDList&& other) : List(NewSentinel()) { TakeTail(other, 0); }
+    HxDList() : List(List::NewSentinel()) {}
+    HxDList(const HxDList& other) : List(List::NewSentinel()) { this->AssignFrom(other); }
+    HxDList(HxDList&& other) : List(List::NewSentinel()) { TakeTail(other, 0); }
     HxDList& operator=(const HxDList& other) {
         List::operator=(other);
         return *this;
@@ -39,7 +39,7 @@ public:
     }
     ~HxDList() override {
         FreeNodes();
-        delete static_cast<DNode*>(this->m_sentinel);
+        delete static_cast<typename List::Sentinel*>(this->m_sentinel);
         this->m_sentinel = nullptr;
     }
 
@@ -117,6 +117,7 @@ public:
         } while (node != this->m_sentinel);
         this->m_last = oldFirst;
         this->MirrorCursorIndex();
+        this->Touch();
     }
     void Rotate(int from, int to) override {
         const int k = this->RotationStart(from, to);
@@ -130,6 +131,7 @@ public:
             Join(newLast, sentinel);
             Join(sentinel, newFirst);
             this->m_last = newLast;
+            this->Touch();
         }
         this->SetCursor(this->Head(), 0);
     }
@@ -137,12 +139,6 @@ public:
 protected:
     using typename List::Chain;
 
-    static Node* NewSentinel() {
-        DNode* sentinel = new DNode{{T{}, nullptr}, nullptr};
-        sentinel->m_next = sentinel;
-        sentinel->m_prev = sentinel;
-        return sentinel;
-    }
     static Node* PrevOf(Node* node) { return static_cast<DNode*>(node)->m_prev; }
     static void Join(Node* before, Node* after) {
         before->m_next = after;
@@ -166,6 +162,7 @@ protected:
         return node;
     }
     Node* LinkAfter(Node* at, const T& value) {
+        this->Touch();
         Node* node = new DNode{{value, nullptr}, nullptr};
         Join(node, at->m_next);
         Join(at, node);
@@ -175,6 +172,7 @@ protected:
         return node;
     }
     void Unlink(Node* node) {
+        this->Touch();
         Node* before = PrevOf(node);
         Join(before, node->m_next);
         if (node == this->m_last)
@@ -192,6 +190,7 @@ protected:
     void LinkChain(const Chain& chain) {
         if (chain.count == 0)
             return;
+        this->Touch();
         Join(this->m_last, chain.head);
         Join(chain.tail, this->m_sentinel);
         this->m_last = chain.tail;

@@ -27,6 +27,7 @@
 template <class T> class HxList : public HxDynArrayBase<T> {
 public:
     using Node = HxListNode<T>;
+    using Sentinel = HxListSentinel<T>;
     using typename HxDynArrayBase<T>::Compare;
 
     HxList() : HxList(NewSentinel()) {}
@@ -53,7 +54,7 @@ public:
         if (!m_sentinel) // a derived list freed its own kind of nodes
             return;
         FreeNodes();
-        delete m_sentinel;
+        delete static_cast<Sentinel*>(m_sentinel);
     }
 
     void Extend(int n) override {
@@ -75,6 +76,13 @@ public:
         ResetLinks();
     }
     T& Current() override { return m_cursor->m_value; }
+    void SetCurrent(const T& value) override {
+        Touch();
+        m_cursor->m_value = value;
+    }
+    // Raised by every change made through the list's operations (not by
+    // writes through the references that Current and At return).
+    unsigned long long Revision() const { return static_cast<Sentinel*>(m_sentinel)->m_revision; }
     void First() override { SetCursor(Head(), this->m_count > 0 ? 0 : -1); }
     // From the last element to the sentinel (-1); from the sentinel to the
     // first element.
@@ -166,6 +174,7 @@ public:
         m_sentinel->m_next = before;
         m_last = oldFirst;
         MirrorCursorIndex();
+        Touch();
     }
     // Slot 28. Turns the circle so that the element at `from` ends at `to`:
     // the old element k = (Count() - to + from) mod Count() becomes the first.
@@ -181,6 +190,7 @@ public:
             m_sentinel->m_next = newLast->m_next;
             newLast->m_next = m_sentinel;
             m_last = newLast;
+            Touch();
         }
         SetCursor(Head(), 0);
     }
@@ -196,11 +206,14 @@ protected:
     // Builds the list on a sentinel of a derived list's node kind.
     explicit HxList(Node* sentinel) : m_cursor(sentinel), m_sentinel(sentinel), m_last(sentinel) {}
 
+    // A sentinel for either kind of list: its links point to itself.
     static Node* NewSentinel() {
-        Node* sentinel = new Node{T{}, nullptr};
+        Sentinel* sentinel = new Sentinel{{{T{}, nullptr}, nullptr}, 0};
         sentinel->m_next = sentinel;
+        sentinel->m_prev = sentinel;
         return sentinel;
     }
+    void Touch() { ++static_cast<Sentinel*>(m_sentinel)->m_revision; }
     Node* Head() const { return m_sentinel->m_next; }
     bool InRange(int i) const { return i >= 0 && i < this->m_count; }
     T* PosOf(Node* node) const { return node && node != m_sentinel ? &node->m_value : nullptr; }
@@ -211,6 +224,7 @@ protected:
     void Park() { SetCursor(m_sentinel, -1); }
     // Empty circle (the nodes are already freed).
     void ResetLinks() {
+        Touch();
         m_sentinel->m_next = m_sentinel;
         m_last = m_sentinel;
         this->m_count = 0;
@@ -253,6 +267,7 @@ protected:
         return nullptr;
     }
     Node* LinkAfter(Node* at, const T& value) {
+        Touch();
         Node* node = new Node{value, at->m_next};
         at->m_next = node;
         if (at == m_last)
@@ -262,6 +277,7 @@ protected:
     }
     // Unlinks the node after `before` and returns it.
     Node* UnlinkAfter(Node* before) {
+        Touch();
         Node* node = before->m_next;
         before->m_next = node->m_next;
         if (node == m_last)
@@ -273,6 +289,7 @@ protected:
     // node at that position - 1 (the sentinel for 0). The cursor parks when it
     // was on one of them.
     Chain DetachAfter(Node* after, int from) {
+        Touch();
         Chain chain{after->m_next, m_last, this->m_count - from};
         after->m_next = m_sentinel;
         m_last = after;
@@ -295,6 +312,7 @@ protected:
     void LinkChain(const Chain& chain) {
         if (chain.count == 0)
             return;
+        Touch();
         m_last->m_next = chain.head;
         chain.tail->m_next = m_sentinel;
         m_last = chain.tail;
@@ -351,6 +369,7 @@ protected:
             beforeSlot->m_next = element;
             ++this->m_count;
         }
+        Touch();
         Park();
     }
 

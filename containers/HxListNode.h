@@ -8,6 +8,12 @@
 // handle for that element (see HxDynArrayBase.h) and converts back to the node
 // in constant time. HxXList keeps HxListNode<T>* entries in its position index.
 //
+// Every list's sentinel is an HxListSentinel<T>: a doubly linked node (the
+// singly linked lists leave its back link unused) followed by the list's
+// revision, which every change of the list made through its operations
+// raises, so that a reader can tell exactly whether the list changed since it
+// last looked.
+//
 //===----------------------------------------------------------------------===//
 #pragma once
 
@@ -25,3 +31,5 @@ template <class T> struct HxDListNode : HxListNode<T> {
     // Always an HxDListNode<T> (or the sentinel, which is one too).
     HxListNode<T>* m_prev;
 };
+
+template <class T> struct HxListSentinel : HxDListNode<T> { unsigned long long m_revision; };

@@ -26,7 +26,8 @@ using hxwt::elevation::SampleIndex;
 
 namespace {
 
-constexpr int kFirstNeighbours = 16;
+// Most queries find the gap within the first few; the search widens fourfold.
+constexpr int kFirstNeighbours = 3;
 
 } // namespace
 
@@ -62,7 +63,7 @@ struct HxWtPointElevIndex::Impl {
     // the k + 1 nearest; false when no gap is found or the slots end up
     // holding a sample outside it.
     bool replayNear(NearestSlots& slots, const AcGePoint3d& q, int k, int filled) const {
-        const std::vector<SampleIndex::Near> near = index.nearest(q, k + 1);
+        index.nearest(q, k + 1, near);
         size_t inside = 0;
         for (size_t j = 3; j < near.size(); ++j) {
             if (near[j].d - near[j - 1].d > 2 * kSameSample) { // margin for rounding
@@ -72,7 +73,7 @@ struct HxWtPointElevIndex::Impl {
         }
         if (inside == 0)
             return false;
-        std::vector<int> order;
+        order.clear();
         for (size_t j = 0; j < inside; ++j) {
             if (near[j].index >= filled)
                 order.push_back(near[j].index);
@@ -86,6 +87,9 @@ struct HxWtPointElevIndex::Impl {
     HxWtPointElevUtility utility; // the snapshot, for the geometry of a query
     std::vector<AcGePoint3d> samples;
     SampleIndex index;
+    // Scratch of replayNear, kept between queries to spare allocations.
+    mutable std::vector<SampleIndex::Near> near;
+    mutable std::vector<int> order;
 };
 
 HxWtPointElevIndex::HxWtPointElevIndex(const HxWtPointElevUtility& utility)

@@ -3,7 +3,9 @@
 // one-pass scan computes (planDistance), so equal distances stay equal.
 //
 // Refers to the caller's sample vector, which must outlive it and not change.
-// Built once, O(n log n); a query costs about O(log n + k log k).
+// Built once, O(n log n); a query costs about O(log n + k log k). The leaves'
+// plan positions are copied next to each other in leaf order, so a search
+// reads them without going back to the sample array.
 #pragma once
 
 #include "gepnt3d.h"
@@ -22,20 +24,26 @@ public:
         int index;
         bool operator<(const Near& o) const { return d < o.d || (d == o.d && index < o.index); }
     };
-    // The min(k, n) nearest samples, by distance then array index.
-    std::vector<Near> nearest(const AcGePoint3d& q, int k) const;
+    // The min(k, n) nearest samples into `out` (replacing its content), by
+    // distance then array index.
+    void nearest(const AcGePoint3d& q, int k, std::vector<Near>& out) const;
 
 private:
     struct Node {
         double x0, y0, x1, y1; // box of the subtree
-        int begin, end;        // range in m_order (leaves)
+        int begin, end;        // range in m_leafPoints (leaves)
         int left = -1, right = -1;
     };
-    int build(int begin, int end);
-    void search(int node, const AcGePoint3d& q, size_t k, std::vector<Near>& heap) const;
+    struct LeafPoint {
+        double x, y;
+        int index; // in the sample array
+    };
+    int build(std::vector<int>& order, int begin, int end);
+    void search(int node, const AcGePoint3d& q, size_t k, std::vector<Near>& best) const;
+    static void offer(const Near& cand, size_t k, std::vector<Near>& best);
 
     const std::vector<AcGePoint3d>& m_samples;
-    std::vector<int> m_order; // sample indices, grouped by leaf, ascending in each
+    std::vector<LeafPoint> m_leafPoints; // grouped by leaf, ascending index in each
     std::vector<Node> m_nodes;
 };
 

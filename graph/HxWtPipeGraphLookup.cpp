@@ -10,7 +10,7 @@ int HxWtIdPositionIndex<T>::Find(HxPDList<T>& list, AcDbObjectId id, T** found, 
     if (Stale(list))
         Rebuild(list);
     int index = Lookup(id, found);
-    if (index < 0 || (*found)->*m_key == id)
+    if (index < 0 || (*found != nullptr && (*found)->*m_key == id))
         return index;
     // An element changed its id after it was indexed: index afresh.
     Rebuild(list);
@@ -18,10 +18,10 @@ int HxWtIdPositionIndex<T>::Find(HxPDList<T>& list, AcDbObjectId id, T** found, 
 }
 
 template <class T> void HxWtIdPositionIndex<T>::Clear() {
-    m_elements.clear();
+    m_slots.clear();
     m_first.Clear();
-    m_firstPos = nullptr;
-    m_lastPos = nullptr;
+    m_list = nullptr;
+    m_revision = 0;
 }
 
 template <class T>
@@ -38,27 +38,26 @@ int HxWtIdPositionIndex<T>::Scan(HxPDList<T>& list, AcDbObjectId id, T** found) 
 }
 
 template <class T> bool HxWtIdPositionIndex<T>::Stale(HxPDList<T>& list) const {
-    return list.Count() != static_cast<int>(m_elements.size()) || list.FirstPos() != m_firstPos ||
-           list.LastPos() != m_lastPos;
+    return &list != m_list || list.Revision() != m_revision;
 }
 
 template <class T> void HxWtIdPositionIndex<T>::Rebuild(HxPDList<T>& list) {
     Clear();
-    m_elements.reserve(static_cast<size_t>(list.Count()));
+    m_slots.reserve(static_cast<size_t>(list.Count()));
     m_first.Reserve(static_cast<size_t>(list.Count()));
     int index = 0;
     for (T** pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos), ++index) {
-        m_elements.push_back(*pos);
+        m_slots.push_back(pos);
         if (*pos != nullptr && m_first.Get((*pos)->*m_key) < 0)
             m_first.Set((*pos)->*m_key, index); // keeps the first position of an id
     }
-    m_firstPos = list.FirstPos();
-    m_lastPos = list.LastPos();
+    m_list = &list;
+    m_revision = list.Revision();
 }
 
 template <class T> int HxWtIdPositionIndex<T>::Lookup(AcDbObjectId id, T** found) const {
     const int index = m_first.Get(id);
-    *found = index < 0 ? nullptr : m_elements[static_cast<size_t>(index)];
+    *found = index < 0 ? nullptr : *m_slots[static_cast<size_t>(index)];
     return index;
 }
 

@@ -1,13 +1,14 @@
 // HxWtPipeGraphLookup: the id -> first position index behind the graph's
 // FindNodeIndex, FindEdgeIndex, FindNode and FindEdge. Module-internal.
 //
-// Each of the two lists (nodes, edges) has a mirror of its element pointers
-// and a hash map from id to the position of the first element carrying it.
-// The mirror is rebuilt from the list, in one walk that leaves the list's
-// cursor alone, whenever the list's count, first or last position differ from
-// what was indexed (the graph only appends or clears); a hit whose element no
-// longer carries the id also rebuilds. Answers equal a scan from the front:
-// the first element with the id wins, null elements are passed over.
+// Each of the two lists (nodes, edges) has a mirror of its element slots and
+// a hash map from id to the position of the first element carrying it. The
+// mirror is rebuilt from the list, in one walk that leaves the list's cursor
+// alone, whenever the list's revision differs from the one indexed (every
+// change made through the list's operations raises it); a hit whose element
+// no longer carries the id (an element changed after it was indexed) also
+// rebuilds. Answers equal a scan from the front: the first element with the id
+// wins, null elements are passed over.
 //
 // In literal mode the lookups scan the list instead (used only to check the
 // index against a plain scan, and to time the two).
@@ -39,10 +40,10 @@ private:
     int Lookup(AcDbObjectId id, T** found) const;
 
     Key m_key;
-    std::vector<T*> m_elements;
+    std::vector<T**> m_slots; // the list's element slots, in list order
     HxIdTable m_first;
-    T** m_firstPos = nullptr;
-    T** m_lastPos = nullptr;
+    const HxPDList<T>* m_list = nullptr; // the list indexed, at m_revision
+    unsigned long long m_revision = 0;
 };
 
 class HxWtPipeGraphLookup {

@@ -24,15 +24,7 @@ int HxDbWtPipeGraph::CreatePressurRelateGraph() {
     if (HasLoop())
         return CreatePressurLoopRelateGraph();
     startEdge = FindEdgeIndex(pickedId);
-    const WalkPolicy policy{
-        &HxDbWtPipeNode::inEdge,    // rootward: the pipe from the source
-        &HxDbWtPipeEdge::startNode, // near end: upstream
-        &HxDbWtPipeEdge::endNode,   // far end: downstream
-        [](HxDbWtPipeNode& node, int edge) { node.outEdges.Append(edge); },
-        false, // edgesOnly
-        false, // acceptOpenEnds
-    };
-    return Walk(*this, &HxDbWtPipeGraph::EntIsPipe, policy);
+    return Walk(*this, &HxDbWtPipeGraph::EntIsPipe, Builder::kPressure);
 }
 
 int HxDbWtPipeGraph::CreatePressurLoopRelateGraph() {

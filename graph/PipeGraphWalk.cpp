@@ -1,4 +1,5 @@
-// The breadth-first orientation walk shared by the relation builders.
+// The breadth-first orientation walk shared by the relation builders, and
+// the table of what each builder's walk writes.
 #include "graph/PipeGraphWalk.h"
 
 #include "graph/HxWtPipeGraphLookup.h"
@@ -14,11 +15,64 @@ namespace HxWtPipeGraphWalk {
 
 namespace {
 
+using N = HxDbWtPipeNode; // a node of the graph
+using E = HxDbWtPipeEdge; // an edge of the graph
+
+// Whether a newly met pipe whose far end reaches no new node ends the walk
+// (refused) or is kept as an open end with far end -1 (when the graph's
+// withOutNode switch is on).
+enum OpenEnds { kRefused, kIfWithOutNode };
+
+// What one builder's walk writes, and which of the walk's rules apply.
+struct WalkPolicy {
+    // Set to -1 at the root and to the edge index of a pipe met a second time
+    // from the node (its pipe toward the root).
+    int N::*rootward;
+    // Set to the node a new pipe was met from and to the new node beyond it.
+    int E::*nearEnd;
+    int E::*farEnd;
+    // Records a new pipe (its edge index) at the node it was met from.
+    void (*record)(N& node, int edge);
+    // Only edges: connected ids that are no edge of the graph are skipped
+    // before they count as met.
+    bool edgesOnly;
+    OpenEnds openEnds;
+};
+
+// The two ways a node records a new pipe: in a list, or in a single field.
+template <HxDList<int> N::*list> void AppendTo(N& node, int edge) {
+    (node.*list).Append(edge);
+}
+
+template <int N::*field> void Assign(N& node, int edge) {
+    node.*field = edge;
+}
+
+// One row per builder, in the order of Builder. Pressure flows away from the
+// root (the source): the pipe met again brings the flow in, new pipes leave
+// downstream. Gravity flows toward the root (the outlet): the walk runs
+// upstream, the pipe met again is the node's outlet and new pipes flow in.
+// The path runs from its first node: the pipe met again is the previous pipe,
+// the new one the next, and pipes off the path (not loaded) are skipped.
+// clang-format off
+constexpr WalkPolicy kPolicies[] = {
+    // rootward   near end       far end        new pipe at near node   only   open ends
+    //                                                                  edges
+    {&N::inEdge,  &E::startNode, &E::endNode,   AppendTo<&N::outEdges>, false, kRefused},       // pressure
+    {&N::outEdge, &E::endNode,   &E::startNode, AppendTo<&N::inEdges>,  false, kIfWithOutNode}, // gravity
+    {&N::inEdge,  &E::startNode, &E::endNode,   Assign<&N::outEdge>,    true,  kRefused},       // gravity path
+};
+// clang-format on
+static_assert(sizeof(kPolicies) / sizeof(kPolicies[0]) ==
+                  static_cast<size_t>(Builder::kGravityPath) + 1,
+              "one row per builder");
+
 // One walk: the graph, the policy and the queue and visited sets of one call.
 class Walker {
 public:
-    Walker(HxDbWtPipeGraph& graph, IsPipeFn isPipe, const WalkPolicy& policy)
-        : m_graph(graph), m_isPipe(isPipe), m_policy(policy) {}
+    Walker(HxDbWtPipeGraph& graph, IsPipeFn isPipe, Builder builder)
+        : m_graph(graph), m_isPipe(isPipe), m_policy(kPolicies[static_cast<int>(builder)]),
+          m_acceptOpenEnds(m_policy.openEnds == kIfWithOutNode && graph.withOutNode) {}
 
     int Run() {
         m_nodeReached.assign(static_cast<size_t>(m_graph.nodes.Count()), 0);
@@ -57,7 +111,7 @@ private:
     // Meets pipe c from the node at nodeIndex: a pipe met before is the
     // node's rootward pipe; a new edge is oriented away from the node and its
     // far nodes queued. False when a new edge with a base record reaches no
-    // new node and the policy does not accept open ends.
+    // new node and open ends are not accepted.
     bool Meet(HxDbWtPipeNode& node, int nodeIndex, AcDbObjectId c) {
         HxDbWtPipeEdge* edge = nullptr;
         const int edgeIndex = Lookup().edges.Find(m_graph.edges, c, &edge, Lookup().literal);
@@ -74,7 +128,7 @@ private:
         if (pipeRecord == nullptr)
             return true;
         m_policy.record(node, edgeIndex);
-        return QueueFarNodes(*edge, pipeRecord) || m_policy.acceptOpenEnds;
+        return QueueFarNodes(*edge, pipeRecord) || m_acceptOpenEnds;
     }
 
     // Queues every node connected to the pipe that is not a pipe, is a node
@@ -116,6 +170,7 @@ private:
     HxDbWtPipeGraph& m_graph;
     IsPipeFn m_isPipe;
     const WalkPolicy& m_policy;
+    const bool m_acceptOpenEnds;
     HxListQuene<AcDbObjectId> m_queue{-1};
     // Reached nodes and met pipes, by the first index of their id (the root
     // counts as reached).
@@ -126,8 +181,8 @@ private:
 
 } // namespace
 
-int Walk(HxDbWtPipeGraph& graph, IsPipeFn isPipe, const WalkPolicy& policy) {
-    return Walker(graph, isPipe, policy).Run();
+int Walk(HxDbWtPipeGraph& graph, IsPipeFn isPipe, Builder builder) {
+    return Walker(graph, isPipe, builder).Run();
 }
 
 } // namespace HxWtPipeGraphWalk

@@ -8,13 +8,19 @@
 #define HXAECDATABASE_API __declspec(dllimport)
 #endif
 
-// An item's attributes: name -> text.
+// An item's attributes: name -> text, names compared exactly. Owns its
+// attribute store; not copied.
 class HXAECDATABASE_API HxDtLibItemBase {
 public:
+    HxDtLibItemBase() = default;
+    HxDtLibItemBase(const HxDtLibItemBase&) = delete;
+    HxDtLibItemBase& operator=(const HxDtLibItemBase&) = delete;
     virtual ~HxDtLibItemBase();
     // The attribute's text, empty when absent.
     CString GetAttributeValue(const wchar_t* name) const;
+    // Sets the attribute (added after the others when new).
     void SetAttributeValue(const wchar_t* name, const wchar_t* value);
+    bool HasAttribute(const wchar_t* name) const;
 
 private:
     struct Impl;
@@ -32,11 +38,17 @@ private:
     CString m_dataFile;
 };
 
-// Item search within a catalogue.
+// Item search within a catalogue. Owns its items (in document order, the
+// items of nested directories included); pointers handed out live as long as
+// the catalogue and until it is read again. Not copied.
 class HXAECDATABASE_API HxDtLibDirectory {
 public:
+    HxDtLibDirectory() = default;
+    HxDtLibDirectory(const HxDtLibDirectory&) = delete;
+    HxDtLibDirectory& operator=(const HxDtLibDirectory&) = delete;
     virtual ~HxDtLibDirectory();
-    // The item whose attribute equals the value, or null.
+    // The first item, in document order, that has the attribute with exactly
+    // that text (case-sensitive), or null (also for null arguments).
     HxDtLibItem* FindItem(const wchar_t* attribute, const wchar_t* value);
 
 protected:
@@ -47,8 +59,11 @@ protected:
 // A catalogue file: its name and reading.
 class HXAECDATABASE_API HxDtLib : public HxDtLibDirectory {
 public:
+    // The file, as a host path (backslashes, any case).
     void SetFileName(const wchar_t* path);
-    // True when the catalogue was read.
+    // Reads the file's items in place of those held. True when the catalogue
+    // was read; false, holding no items, when the file is missing, empty,
+    // truncated, malformed or in an encoding not read here.
     bool ReadFromXML();
 
 private:

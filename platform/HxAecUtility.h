@@ -1,7 +1,10 @@
-// The product's base module HxAecUtility: installation directory and number text.
+// The product's base module HxAecUtility: installation directory, number text
+// and Word automation.
 #pragma once
 
 #include "atlstr.h"
+
+#include "HxWordAutomation.h"
 
 #ifndef HXAECUTILITY_API
 #define HXAECUTILITY_API __declspec(dllimport)

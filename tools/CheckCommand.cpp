@@ -1,19 +1,26 @@
 // hxwt check: lists the overlapping and zero-length pipes of a drawing file
-// with CheckPipe and, with --fix, erases them with RemovePipe and writes the
-// cleaned drawing to a new file (never over the input). --make-sample writes
-// a drawing with seeded overlaps, made through the API.
-#include <filesystem>
+// with CheckPipe (exit 1 when there are any) and, with --fix, erases them
+// with RemovePipe and writes the cleaned drawing to a new file (never over the
+// input; exit 0 once written).
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "DrawingFile.h"
+#include "DrawingLoad.h"
+#include "ExitCode.h"
+#include "GraphPrint.h"
 #include "HxWtDbObject.h"
 #include "HxWtUtility.h"
+#include "DrawingFile.h"
+#include "OutputGuard.h"
+#include "Progress.h"
+#include "TextTable.h"
 #include "ToolCommands.h"
 #include "ToolText.h"
+#include "dbobjptr.h"
 #include "hxhost/Drawing.h"
+#include "hxhost/DxfFile.h"
 
 namespace hxwt {
 namespace {
@@ -21,14 +28,9 @@ namespace {
 struct CheckOptions {
     std::string input;
     std::string output;
-    std::string sample;
     bool plan = false;
     bool fix = false;
 };
-
-std::wstring Wide(const std::string& path) {
-    return fromUtf8(path);
-}
 
 // The ids of the drawing's model-space pipes, in drawing order. False when
 // the model space or one of its entities does not open.
@@ -69,113 +71,97 @@ int NotErased(HxDbObjectIdList& ids) {
     return left;
 }
 
-std::string PointText(const AcGePoint3d& p) {
-    char text[96];
-    std::snprintf(text, sizeof text, "(%g, %g, %g)", p.x, p.y, p.z);
-    return text;
-}
-
-// One line per pipe: handle and end points. False when a pipe does not open.
-bool ListPipes(const char* title, HxDbObjectIdList& ids) {
+// One row per pipe: handle and end points, in metres. False when a pipe
+// does not open.
+bool ListPipes(const char* title, HxDbObjectIdList& ids, double unit) {
     std::cout << title << ": " << ids.Count() << "\n";
+    if (ids.Count() == 0)
+        return true;
     bool all = true;
+    TextTable table;
+    table.addColumn("handle");
+    for (const char* h :
+         {"start x (m)", "start y (m)", "start z (m)", "end x (m)", "end y (m)", "end z (m)"})
+        table.addColumn(h, TextTable::kRight);
     for (ids.First(); !ids.IsEnd(); ids.Next()) {
-        HxDbWtPipe* pipe = nullptr;
-        if (acdbOpenObject(pipe, ids.Current(), AcDb::kForRead) != Acad::eOk) {
+        AcDbObjectPointer<HxDbWtPipe> pipe(ids.Current(), AcDb::kForRead);
+        if (pipe.openStatus() != Acad::eOk) {
             all = false;
             continue;
         }
-        ACHAR handle[17] = {};
-        pipe->objectId().handle().getIntoAsciiBuffer(handle);
-        std::cout << "  " << toUtf8(handle) << "  " << PointText(pipe->GetStartPoint()) << " - "
-                  << PointText(pipe->GetEndPoint()) << "\n";
-        pipe->close();
+        const AcGePoint3d s = pipe->GetStartPoint(), e = pipe->GetEndPoint();
+        table.addRow({handleText(ids.Current()), formatNumber(s.x * unit), formatNumber(s.y * unit),
+                      formatNumber(s.z * unit), formatNumber(e.x * unit), formatNumber(e.y * unit),
+                      formatNumber(e.z * unit)});
     }
+    table.print(std::cout, "  ");
     return all;
 }
 
-bool SamePath(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    const auto ca = std::filesystem::weakly_canonical(a, ec);
-    const auto cb = std::filesystem::weakly_canonical(b, ec);
-    return a == b || (!ca.empty() && ca == cb);
+int Usage(const std::string& text) {
+    std::cerr << "hxwt: " << text << "\n";
+    return kExitUsage;
+}
+
+// Erases the faults and writes the drawing through a temporary file.
+int WriteFixed(AcDbDatabase* db, const CheckOptions& options, HxDbObjectIdList& overlapped,
+               HxDbObjectIdList& zeroLength) {
+    RemovePipe(overlapped);
+    RemovePipe(zeroLength);
+    const int left = NotErased(overlapped) + NotErased(zeroLength);
+    if (left > 0) {
+        std::cerr << "hxwt check: " << options.input << ": " << left
+                  << " pipes could not be erased; nothing written\n";
+        return kExitNegative;
+    }
+    std::string error;
+    if (const ExitCode written = writeDrawing(db, options.output, &error); written != kExitOk) {
+        std::cerr << "hxwt: cannot write " << error << "\n";
+        return written;
+    }
+    std::cout << "removed " << overlapped.Count() + zeroLength.Count() << " pipes, wrote "
+              << options.output << "\n";
+    return kExitOk;
 }
 
 int Check(const CheckOptions& options) {
-    if (options.fix && options.output.empty()) {
-        std::cerr << "hxwt check: --fix needs -o OUT.dxf\n";
-        return 2;
-    }
-    if (options.fix && SamePath(options.input, options.output)) {
-        std::cerr << "hxwt check: refusing to write over the input " << options.input << "\n";
-        return 2;
-    }
+    noteInput(options.input);
+    if (options.fix && options.output.empty())
+        return Usage("check --fix needs -o OUT.dxf, the file to write");
+    if (!options.fix && !options.output.empty())
+        return Usage("check -o is the file that --fix writes: add --fix or leave -o out");
+    const std::string refusal = options.fix ? outputRefusal(options.output) : std::string();
+    if (!refusal.empty())
+        return Usage(refusal);
     hxhost::resetDrawings();
-    AcDbDatabase* db = acDocManagerPtr()->curDocument()->database();
-    if (db->readDwgFile(Wide(options.input).c_str()) != Acad::eOk) {
-        std::cerr << "hxwt check: cannot read " << options.input << "\n";
-        return 1;
-    }
+    std::string error;
+    if (!loadDrawing(options.input, &error))
+        return Usage(error);
+    AcDbDatabase* db = currentDatabase();
     std::vector<AcDbObjectId> found;
     if (!ModelSpacePipes(db, found)) {
-        std::cerr << "hxwt check: cannot list the pipes of " << options.input << "\n";
-        return 1;
+        std::cerr << "hxwt check: " << options.input << ": some entities did not open\n";
+        return kExitNegative;
     }
     HxDbObjectIdList pipes, overlapped, zeroLength;
     for (AcDbObjectId id : found)
         pipes.Append(id);
     const int total = pipes.Count();
-    CheckPipe(options.plan ? 1 : 0, pipes, overlapped, zeroLength);
+    {
+        Progress progress("checking " + std::to_string(total) + " pipes");
+        CheckPipe(options.plan ? 1 : 0, pipes, overlapped, zeroLength);
+    }
+    const double unit = HxDbGetDrawUnit(db) != 0 ? 1.0 : 0.001;
     std::cout << "pipes: " << total << " (" << (options.plan ? "plan" : "space") << " check)\n";
-    const bool listed = ListPipes("overlapping pipes", overlapped);
-    if (!(ListPipes("zero-length pipes", zeroLength) && listed)) {
-        std::cerr << "hxwt check: some pipes found in " << options.input << " did not open\n";
-        return 1;
+    const bool listed = ListPipes("overlapping pipes", overlapped, unit);
+    if (!(ListPipes("zero-length pipes", zeroLength, unit) && listed)) {
+        std::cerr << "hxwt check: " << options.input << ": some pipes found did not open\n";
+        return kExitNegative;
     }
-    if (!options.fix)
-        return 0;
-    RemovePipe(overlapped);
-    RemovePipe(zeroLength);
-    const int left = NotErased(overlapped) + NotErased(zeroLength);
-    if (left > 0) {
-        std::cerr << "hxwt check: " << left << " pipes of " << options.input
-                  << " could not be erased; nothing written\n";
-        return 1;
-    }
-    if (!saveDrawing(*db, options.output))
-        return 1;
-    std::cout << "removed " << overlapped.Count() + zeroLength.Count() << " pipes, wrote "
-              << options.output << "\n";
-    return 0;
-}
-
-// The sample: a few networks of pipes with seeded duplicates, pipes lying on
-// longer ones, zero-length pipes, stacked pipes (plan overlaps only), and
-// pipes that only touch or cross.
-int MakeSample(const std::string& path) {
-    hxhost::resetDrawings();
-    const struct {
-        AcGePoint3d start;
-        AcGePoint3d end;
-    } pipes[] = {
-        {{0, 0, 0}, {100, 0, 0}},     {{100, 0, 0}, {100, 80, 0}},  {{0, 0, 0}, {100, 0, 0}},
-        {{20, 0, 0}, {60, 0, 0}},     {{100, 20, 0}, {100, 40, 0}}, {{50, 50, 0}, {50, 50, 0}},
-        {{0, 0, 0}, {0, 60, 0}},      {{-20, 30, 0}, {20, 30, 0}},  {{0, 10, 2}, {0, 40, 2}},
-        {{100, 80, 0}, {100, 80, 0}}, {{100, 80, 0}, {160, 80, 0}}, {{160, 80, 0}, {100, 80, 0}},
-    };
-    for (const auto& p : pipes) {
-        auto* pipe = new HxDbWtPipe(p.start, p.end);
-        if (hxhost::addToModelSpace(pipe).isNull()) {
-            delete pipe;
-            std::cerr << "hxwt check: the drawing refused a pipe of the sample\n";
-            return 1;
-        }
-    }
-    AcDbDatabase* db = acDocManagerPtr()->curDocument()->database();
-    if (!saveDrawing(*db, path))
-        return 1;
-    std::cout << "wrote " << path << "\n";
-    return 0;
+    const bool faults = overlapped.Count() + zeroLength.Count() > 0;
+    if (options.fix)
+        return WriteFixed(db, options, overlapped, zeroLength);
+    return faults ? kExitNegative : kExitOk;
 }
 
 } // namespace
@@ -184,20 +170,11 @@ void addCheckCommand(CLI::App& app) {
     auto options = std::make_shared<CheckOptions>();
     CLI::App* cmd =
         app.add_subcommand("check", "List overlapping and zero-length pipes; --fix removes them");
-    cmd->add_option("file", options->input, "Drawing file (DXF) to check");
+    cmd->add_option("file", options->input, "Drawing file (DXF) to check")->required();
     cmd->add_flag("--plan", options->plan, "Compare plan projections (no zero-length test)");
     cmd->add_flag("--fix", options->fix, "Erase the pipes found and write a new file");
     cmd->add_option("-o,--output", options->output, "File written by --fix (not the input)");
-    cmd->add_option("--make-sample", options->sample, "Write a drawing with seeded overlaps");
-    cmd->callback([options, cmd] {
-        if (!options->sample.empty()) {
-            setExitCode(MakeSample(options->sample));
-            return;
-        }
-        if (options->input.empty())
-            throw CLI::RequiredError("file");
-        setExitCode(Check(*options));
-    });
+    cmd->callback([options] { setExitCode(Check(*options)); });
 }
 
 } // namespace hxwt

@@ -1,16 +1,72 @@
-// Reading a DXF drawing into a database of the tool's own.
+// Reading a DXF drawing: what a file is, and the reader's reason when it fails.
 #include "DrawingFile.h"
 
 #include "HxWtDbObject.h"
 
+#include "OutputGuard.h"
+#include "Progress.h"
 #include "ToolText.h"
 #include "dbmain.h"
 #include "hxhost/DxfFile.h"
 
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace hxwt {
+namespace {
+
+// A NUL byte or a run of control characters early on marks a binary file.
+bool looksBinary(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char buffer[4096];
+    in.read(buffer, sizeof buffer);
+    const std::streamsize n = in.gcount();
+    for (std::streamsize i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(buffer[i]);
+        if (c == 0 || (c < 0x20 && c != '\n' && c != '\r' && c != '\t'))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string drawingFileProblem(const std::string& path) {
+    namespace fs = std::filesystem;
+    noteInput(path);
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (path.empty())
+        return "no drawing given";
+    if (!fs::exists(status))
+        return path + ": no such file";
+    if (fs::is_directory(status))
+        return path + ": is a directory, not a drawing";
+    if (fs::file_size(path, ec) == 0)
+        return path + ": is empty (0 bytes), not a drawing";
+    if (looksBinary(path))
+        return path + ": is a binary file (a DWG?); hxwt reads ASCII DXF drawings";
+    return {};
+}
+
+bool readDrawingInto(AcDbDatabase* db, const std::string& path, std::string* error) {
+    *error = drawingFileProblem(path);
+    if (!error->empty())
+        return false;
+    Acad::ErrorStatus es = Acad::eOk;
+    {
+        Progress progress("reading " + path);
+        es = db->readDwgFile(fromUtf8(path).c_str());
+    }
+    printFindings();
+    if (es == Acad::eOk)
+        return true;
+    *error = hxhost::lastFileError();
+    if (error->empty())
+        *error = path + ": cannot read the drawing";
+    return false;
+}
 
 std::unique_ptr<AcDbDatabase> readDrawing(const std::string& path) {
     // The tool plays a host that has loaded the product's base modules, as the
@@ -19,12 +75,10 @@ std::unique_ptr<AcDbDatabase> readDrawing(const std::string& path) {
     // codecs, so that product entities are read as themselves.
     (void)HxDbEntity::desc();
     auto db = std::make_unique<AcDbDatabase>(false, true);
-    const Acad::ErrorStatus es = db->readDwgFile(fromUtf8(path).c_str());
-    printFindings();
-    if (es == Acad::eOk)
+    std::string error;
+    if (readDrawingInto(db.get(), path, &error))
         return db;
-    const std::string& error = hxhost::lastFileError();
-    std::cerr << "hxwt: " << (error.empty() ? path + ": cannot read the drawing" : error) << "\n";
+    std::cerr << "hxwt: " << error << "\n";
     return nullptr;
 }
 
@@ -40,21 +94,27 @@ int notWritten() {
 
 } // namespace
 
-bool saveDrawing(AcDbDatabase& db, const std::string& path) {
-    if (db.saveAs(fromUtf8(path).c_str(), false) != Acad::eOk) {
-        const std::string& error = hxhost::lastFileError();
-        std::cerr << "hxwt: " << (error.empty() ? path + ": cannot write the drawing" : error)
-                  << "\n";
-        return false;
-    }
+ExitCode writeDrawing(AcDbDatabase* db, const std::string& path, std::string* error) {
+    int dropped = 0;
+    const bool written = writeOutputWith(
+        path,
+        [db, &path, &dropped](const std::string& file, std::string* why) {
+            if (db->saveAs(fromUtf8(file).c_str(), false) != Acad::eOk) {
+                *why = path + ": " + hxhost::lastFileError();
+                return false;
+            }
+            dropped = notWritten();
+            if (dropped == 0)
+                return true;
+            *why = path + ": " + std::to_string(dropped) +
+                   " objects could not be written; the drawing would be incomplete";
+            return false;
+        },
+        error);
     printFindings();
-    const int dropped = notWritten();
-    if (dropped == 0)
-        return true;
-    std::remove(path.c_str());
-    std::cerr << "hxwt: " << path << ": " << dropped
-              << " objects could not be written: the incomplete file was removed\n";
-    return false;
+    if (written)
+        return kExitOk;
+    return dropped > 0 ? kExitNegative : kExitUsage;
 }
 
 int printFindings() {

@@ -1,10 +1,12 @@
 // Drawings for the tool: the current document's database and handle lookups.
 #include "DrawingLoad.h"
 
+#include "DrawingFile.h"
+#include "HxWtDbObject.h"
 #include "ToolText.h"
+#include "dbobjptr.h"
 #include "acdocman.h"
 #include "hxhost/Drawing.h"
-#include "hxhost/DxfFile.h"
 
 namespace hxwt {
 
@@ -16,18 +18,7 @@ AcDbDatabase* currentDatabase() {
 }
 
 bool loadDrawing(const std::string& path, std::string* error) {
-    if (path.empty()) {
-        *error = "no drawing given";
-        return false;
-    }
-    std::wstring wide = fromUtf8(path);
-    Acad::ErrorStatus es = currentDatabase()->readDwgFile(wide.c_str());
-    if (es == Acad::eOk)
-        return true;
-    *error = hxhost::lastFileError();
-    if (error->empty())
-        *error = path + ": cannot read the drawing";
-    return false;
+    return readDrawingInto(currentDatabase(), path, error);
 }
 
 AcDbObjectId idFromHandle(AcDbDatabase* db, const std::string& hexText) {
@@ -40,6 +31,11 @@ AcDbObjectId idFromHandle(AcDbDatabase* db, const std::string& hexText) {
     if (handle.isNull() || db->getAcDbObjectId(id, false, handle) != Acad::eOk)
         return AcDbObjectId();
     return id;
+}
+
+bool isPipeEntity(AcDbObjectId id) {
+    AcDbObjectPointer<HxDbEntity> ent(id, AcDb::kForRead);
+    return ent.openStatus() == Acad::eOk && ent->isKindOf(HxDbPipeEntity::desc());
 }
 
 std::string handleText(AcDbObjectId id) {

@@ -1,6 +1,10 @@
-// The level map of `hxwt elevation --svg`: a grid of cells coloured from blue
-// (lowest level) to red (highest), the samples marked and labelled with their
-// levels. The output depends only on its input (fixed number formats).
+// The level map of `hxwt elevation --svg`: every cell coloured by the ground
+// level that the interpolation gives at its centre (the same numbers the
+// grid prints), in twenty bands from blue (lowest) to red (highest); runs of
+// one band merge into one rectangle, so the field reads as a surface. The
+// samples are marked and labelled with their levels; a colour legend, a
+// scale bar and the units stand beside the map. The output depends only on
+// its input (fixed number formats).
 #pragma once
 
 #include "gepnt3d.h"
@@ -11,12 +15,13 @@
 namespace hxwt {
 
 struct LevelGrid {
-    double x0 = 0, y0 = 0, step = 1;
+    double x0 = 0, y0 = 0, step = 1; // metres
     int columns = 0, rows = 0;
-    std::vector<double> levels; // row by row from y0 upwards, columns from x0
+    std::vector<double> levels; // metres, row by row from y0 upwards, columns from x0
 };
 
-// The SVG document of the grid and the samples.
+// The SVG document of the grid and the samples (positions and levels in
+// metres).
 std::string levelMapSvg(const LevelGrid& grid, const std::vector<AcGePoint3d>& samples);
 
 } // namespace hxwt

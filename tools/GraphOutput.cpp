@@ -1,51 +1,56 @@
 // The shared ending of network and path.
 #include "GraphOutput.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
+#include "ExitCode.h"
 #include "GraphPrint.h"
 #include "GraphSvg.h"
+#include "NetworkBuild.h"
+#include "OutputGuard.h"
 
 namespace hxwt {
+namespace {
+
+void warnUphill(const GraphView& view) {
+    for (int index : uphillEdges(view)) {
+        const EdgeView& e = view.edges[static_cast<size_t>(index)];
+        std::cerr << "hxwt: " << view.file << ": warning: pipe " << e.handle << " ("
+                  << nodeLabel(view, e.startNode) << " -> " << nodeLabel(view, e.endNode)
+                  << ") runs uphill along the computed flow, from " << formatNumber(e.fromHeight)
+                  << " m to " << formatNumber(e.toHeight)
+                  << " m: the graph is oriented from the root as picked; check the pipe's "
+                     "heights or pick the outlet.\n";
+    }
+}
+
+} // namespace
+
+std::string graphOutputRefusal(const GraphOutputOptions& options) {
+    return options.svg.empty() ? std::string() : outputRefusal(options.svg);
+}
 
 int finishGraph(const GraphView& view, const GraphOutputOptions& options) {
     if (options.json)
         printJson(std::cout, view);
     if (view.status != 0) {
-        std::cerr << view.message << "\n";
-        std::cerr << "hxwt: the graph was not built (status " << view.status << ")\n";
-        return 1;
+        printGraphFailure(view);
+        return kExitNegative;
     }
     if (!options.json)
         printTable(std::cout, view);
+    warnUphill(view);
     if (options.svg.empty())
-        return 0;
-    std::ofstream file(options.svg, std::ios::binary);
-    writeSvg(file, view);
-    file.close();
-    if (!file) {
-        std::cerr << "hxwt: cannot write " << options.svg << "\n";
-        return 2;
+        return kExitOk;
+    std::ostringstream svg;
+    writeSvg(svg, view);
+    std::string error;
+    if (!writeOutputFile(options.svg, svg.str(), &error)) {
+        std::cerr << "hxwt: cannot write " << error << "\n";
+        return kExitUsage;
     }
-    return 0;
-}
-
-bool parsePoint(const std::string& text, double& x, double& y) {
-    std::string::size_type comma = text.find(',');
-    if (comma == std::string::npos)
-        return false;
-    std::string a = text.substr(0, comma), b = text.substr(comma + 1);
-    char* endA = nullptr;
-    char* endB = nullptr;
-    double vx = std::strtod(a.c_str(), &endA);
-    double vy = std::strtod(b.c_str(), &endB);
-    if (a.empty() || b.empty() || *endA != '\0' || *endB != '\0')
-        return false;
-    x = vx;
-    y = vy;
-    return true;
+    return kExitOk;
 }
 
 } // namespace hxwt

@@ -2,8 +2,9 @@
 #include "GraphPrint.h"
 
 #include <cstdio>
-#include <iomanip>
 #include <sstream>
+
+#include "TextTable.h"
 
 namespace hxwt {
 namespace {
@@ -71,42 +72,55 @@ std::string jsonEdge(const EdgeView& e) {
     std::ostringstream o;
     o << "{\"index\": " << e.index << ", \"handle\": " << jsonString(e.handle)
       << ", \"startNode\": " << e.startNode << ", \"endNode\": " << e.endNode
-      << ", \"diameter\": " << e.diameter << ", \"length\": " << formatNumber(e.length)
+      << ", \"linkNodes\": " << jsonInts(e.joins) << ", \"diameter\": " << e.diameter
+      << ", \"length\": " << formatNumber(e.length)
       << ", \"length2d\": " << formatNumber(e.length2d)
       << ", \"upriverHeight\": " << formatNumber(e.upriver)
-      << ", \"downriverHeight\": " << formatNumber(e.downriver) << "}";
+      << ", \"downriverHeight\": " << formatNumber(e.downriver)
+      << ", \"slope\": " << formatSlope(e.slope) << "}";
     return o.str();
 }
 
 void printNodes(std::ostream& out, const GraphView& view) {
     out << "nodes\n";
-    out << std::left << std::setw(4) << "#" << std::setw(8) << "handle" << std::setw(6) << "kind"
-        << std::setw(10) << "name" << std::setw(26) << "location" << std::setw(10) << "in"
-        << std::setw(10) << "out" << std::setw(10) << "links"
-        << "gulley pipes\n";
-    for (const NodeView& n : view.nodes) {
-        std::string at = formatNumber(n.x) + "," + formatNumber(n.y) + "," + formatNumber(n.z);
-        out << std::setw(4) << n.index << std::setw(8) << n.handle << std::setw(6) << n.kind
-            << std::setw(10) << (n.name.empty() ? "-" : n.name) << std::setw(26) << at
-            << std::setw(10) << indexList(n.in) << std::setw(10) << indexList(n.out)
-            << std::setw(10) << indexList(n.links) << textList(n.gulleys) << "\n";
-    }
+    TextTable table;
+    table.addColumn("#", TextTable::kRight);
+    table.addColumn("handle");
+    table.addColumn("kind");
+    table.addColumn("name");
+    for (const char* h : {"x (m)", "y (m)", "z (m)"})
+        table.addColumn(h, TextTable::kRight);
+    for (const char* h : {"in", "out", "links", "gulley pipes"})
+        table.addColumn(h);
+    for (const NodeView& n : view.nodes)
+        table.addRow({std::to_string(n.index), n.handle, n.kind, n.name.empty() ? "-" : n.name,
+                      formatNumber(n.x), formatNumber(n.y), formatNumber(n.z), indexList(n.in),
+                      indexList(n.out), indexList(n.links), textList(n.gulleys)});
+    table.print(out, "  ");
+}
+
+// "1 W1 -> 0 O" along the flow; "2 J2 -- 3 J3" for an undirected link.
+std::string flowText(const GraphView& view, const EdgeView& e) {
+    auto node = [&](int i) { return indexText(i) + " " + nodeLabel(view, i); };
+    if (e.startNode < 0 && e.endNode < 0 && e.joins.size() == 2)
+        return node(e.joins[0]) + " -- " + node(e.joins[1]);
+    return node(e.startNode) + " -> " + node(e.endNode);
 }
 
 void printEdges(std::ostream& out, const GraphView& view) {
     out << "edges\n";
-    out << std::left << std::setw(4) << "#" << std::setw(8) << "handle" << std::setw(22) << "flow"
-        << std::setw(10) << "diameter" << std::setw(10) << "length" << std::setw(10) << "length2d"
-        << std::setw(10) << "upriver"
-        << "downriver\n";
-    for (const EdgeView& e : view.edges) {
-        std::string flow = indexText(e.startNode) + " " + nodeLabel(view, e.startNode) + " -> " +
-                           indexText(e.endNode) + " " + nodeLabel(view, e.endNode);
-        out << std::setw(4) << e.index << std::setw(8) << e.handle << std::setw(22) << flow
-            << std::setw(10) << e.diameter << std::setw(10) << formatNumber(e.length)
-            << std::setw(10) << formatNumber(e.length2d) << std::setw(10) << formatNumber(e.upriver)
-            << formatNumber(e.downriver) << "\n";
-    }
+    TextTable table;
+    table.addColumn("#", TextTable::kRight);
+    table.addColumn("handle");
+    table.addColumn("flow");
+    for (const char* h : {"DN (mm)", "length (m)", "plan length (m)", "upriver (m)",
+                          "downriver (m)", "slope (m/m)"})
+        table.addColumn(h, TextTable::kRight);
+    for (const EdgeView& e : view.edges)
+        table.addRow({std::to_string(e.index), e.handle, flowText(view, e),
+                      std::to_string(e.diameter), formatNumber(e.length), formatNumber(e.length2d),
+                      formatNumber(e.upriver), formatNumber(e.downriver), formatSlope(e.slope)});
+    table.print(out, "  ");
 }
 
 void printPath(std::ostream& out, const GraphView& view) {
@@ -124,8 +138,16 @@ void printPath(std::ostream& out, const GraphView& view) {
 } // namespace
 
 std::string formatNumber(double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.3f", value);
+    return formatFixed(value, 3);
+}
+
+std::string formatSlope(double value) {
+    return formatFixed(value, 4);
+}
+
+std::string formatFixed(double value, int decimals) {
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
     std::string text(buf);
     while (!text.empty() && text.back() == '0')
         text.pop_back();
@@ -145,6 +167,9 @@ void printTable(std::ostream& out, const GraphView& view) {
 
 void printJson(std::ostream& out, const GraphView& view) {
     out << "{\n  \"status\": " << view.status << ",\n  \"message\": " << jsonString(view.message)
+        << ",\n  \"diagnosis\": " << jsonString(view.diagnosis)
+        << ",\n  \"units\": {\"position\": \"m\", \"height\": \"m\", \"length\": \"m\", "
+           "\"diameter\": \"mm\", \"slope\": \"m/m\"}"
         << ",\n  \"type\": " << jsonString(view.type) << ",\n  \"root\": " << jsonString(view.root)
         << ",\n  \"nodes\": [";
     for (size_t i = 0; i < view.nodes.size(); ++i)

@@ -13,9 +13,14 @@ namespace hxwt {
 // A number with at most three decimals, trailing zeros dropped ("12.5",
 // "300", "-0.25"); negative zero prints as "0".
 std::string formatNumber(double value);
+// A slope with at most four decimals, the same way.
+std::string formatSlope(double value);
+// value with at most `decimals` decimals, trailing zeros dropped.
+std::string formatFixed(double value, int decimals);
 
 // The table: a header line, the nodes, the edges and, for a path, the path
-// in order. Index lists print space-separated, "-" when empty.
+// in order; columns as wide as their cells, units in the headers. Index
+// lists print space-separated, "-" when empty.
 void printTable(std::ostream& out, const GraphView& view);
 
 // The JSON object of the view, ending in a newline.

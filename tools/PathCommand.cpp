@@ -5,8 +5,12 @@
 #include <string>
 
 #include "DrawingLoad.h"
+#include "ExitCode.h"
+#include "GraphDiagnosis.h"
 #include "GraphOutput.h"
 #include "HxDbWtPipeGraph.h"
+#include "OutputGuard.h"
+#include "Progress.h"
 #include "ToolCommands.h"
 
 namespace hxwt {
@@ -27,26 +31,37 @@ std::vector<int> toVector(HxDList<int>& list) {
 }
 
 int runPath(const PathOptions& options) {
-    std::string error;
-    if (!loadDrawing(options.file, &error)) {
+    noteInput(options.file);
+    std::string error = graphOutputRefusal(options.output);
+    if (!error.empty() || !loadDrawing(options.file, &error)) {
         std::cerr << "hxwt: " << error << "\n";
-        return 2;
+        return kExitUsage;
     }
     AcDbObjectId from = idFromHandle(currentDatabase(), options.from);
     AcDbObjectId to = idFromHandle(currentDatabase(), options.to);
     for (const auto& [id, text] :
          {std::make_pair(from, options.from), std::make_pair(to, options.to)}) {
         if (id.isNull()) {
-            std::cerr << "hxwt: no object with handle " << text << " in " << options.file << "\n";
-            return 2;
+            std::cerr << "hxwt: " << options.file << ": no object with handle " << text << "\n";
+            return kExitUsage;
         }
     }
     HxDbWtPipeGraph graph;
-    int status = graph.CreateGraph(from, to);
-    GraphView view = makeGraphView(graph, status);
+    int status = 0;
+    {
+        Progress progress("building the path");
+        status = graph.CreateGraph(from, to);
+    }
+    GraphView view = makeGraphView(graph, status, options.file);
+    GraphRequest request;
+    request.picked = from;
+    request.to = to;
+    view.diagnosis = diagnoseGraph(graph, status, request);
     view.isPath = true;
-    view.pathNodes = toVector(graph.pathNodeOrder);
-    view.pathEdges = toVector(graph.pathEdgeOrder);
+    if (status == HxDbWtPipeGraph::kGraphOk) {
+        view.pathNodes = toVector(graph.pathNodeOrder);
+        view.pathEdges = toVector(graph.pathEdgeOrder);
+    }
     return finishGraph(view, options.output);
 }
 

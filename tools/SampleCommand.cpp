@@ -8,14 +8,19 @@
 // pressure: source well S feeding J1, which feeds J2 and J3; J2 feeds J4 and
 //           J5 (a tree, so every pipe has a direction).
 // loop:     outlet pool O with wells W1, W2, W3 where W1-W2-W3 close a loop.
+// supply:   source well S1 feeding a ring J1-J2-J3-J4 through two pipes (to
+//           J1 and J4), and a tree branch J3-J5-J6.
+// overlaps: bare pipes with seeded faults for hxwt check.
 #include <functional>
 #include <iostream>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "DrawingFile.h"
 #include "HxWtDbObject.h"
+#include "ExitCode.h"
+#include "DrawingFile.h"
+#include "OutputGuard.h"
 #include "ToolCommands.h"
 #include "ToolText.h"
 #include "hxhost/Drawing.h"
@@ -63,6 +68,11 @@ public:
         p->SetGradient(0.005);
         p->SetMaterial(flag == HxDbWtPipe::kConnectPipe ? L"PVC" : L"HDPE");
         add("", 0.0, 0.0, p);
+    }
+
+    // A bare pipe between two points, with the entity's default values.
+    void rawPipe(const AcGePoint3d& start, const AcGePoint3d& end) {
+        add("", 0.0, 0.0, new HxDbWtPipe(start, end));
     }
 
     bool ok() const { return m_refused == 0; }
@@ -131,9 +141,52 @@ void drawLoop(SampleDrawer& d) {
     d.pipe("W3", "W1", 0.3, 10.45, 10.15);
 }
 
-const std::map<std::string, std::function<void(SampleDrawer&)>>& samples() {
-    static const std::map<std::string, std::function<void(SampleDrawer&)>> table = {
-        {"gravity", drawGravity}, {"pressure", drawPressure}, {"loop", drawLoop}};
+void drawSupply(SampleDrawer& d) {
+    d.well("S1", 0, 0, 15.0);
+    d.well("J1", 40, 0, 14.8);
+    d.well("J2", 80, 0, 14.6);
+    d.well("J3", 80, 40, 14.7);
+    d.well("J4", 40, 40, 14.9);
+    d.well("J5", 120, 40, 14.5);
+    d.well("J6", 160, 40, 14.4);
+    d.pipe("S1", "J1", 0.4, 13.5, 13.4);
+    d.pipe("S1", "J4", 0.4, 13.5, 13.4);
+    d.pipe("J1", "J2", 0.3, 13.4, 13.3);
+    d.pipe("J2", "J3", 0.3, 13.3, 13.3);
+    d.pipe("J3", "J4", 0.3, 13.3, 13.4);
+    d.pipe("J4", "J1", 0.3, 13.4, 13.4);
+    d.pipe("J3", "J5", 0.2, 13.3, 13.2);
+    d.pipe("J5", "J6", 0.2, 13.2, 13.1);
+}
+
+// Seeded faults for hxwt check: duplicates, pipes lying on longer ones,
+// zero-length pipes, stacked pipes (plan overlaps only), and pipes that only
+// touch or cross. Drawn in the drawing's default unit.
+void drawOverlaps(SampleDrawer& d) {
+    const struct {
+        AcGePoint3d start;
+        AcGePoint3d end;
+    } pipes[] = {
+        {{0, 0, 0}, {100, 0, 0}},     {{100, 0, 0}, {100, 80, 0}},  {{0, 0, 0}, {100, 0, 0}},
+        {{20, 0, 0}, {60, 0, 0}},     {{100, 20, 0}, {100, 40, 0}}, {{50, 50, 0}, {50, 50, 0}},
+        {{0, 0, 0}, {0, 60, 0}},      {{-20, 30, 0}, {20, 30, 0}},  {{0, 10, 2}, {0, 40, 2}},
+        {{100, 80, 0}, {100, 80, 0}}, {{100, 80, 0}, {160, 80, 0}}, {{160, 80, 0}, {100, 80, 0}},
+    };
+    for (const auto& p : pipes)
+        d.rawPipe(p.start, p.end);
+}
+
+struct Sample {
+    std::function<void(SampleDrawer&)> draw;
+    bool metres;
+};
+
+const std::map<std::string, Sample>& samples() {
+    static const std::map<std::string, Sample> table = {{"gravity", {drawGravity, true}},
+                                                        {"pressure", {drawPressure, true}},
+                                                        {"loop", {drawLoop, true}},
+                                                        {"supply", {drawSupply, true}},
+                                                        {"overlaps", {drawOverlaps, false}}};
     return table;
 }
 
@@ -142,21 +195,39 @@ struct SampleOptions {
     std::string out;
 };
 
+std::string sampleNames() {
+    std::string names;
+    for (const auto& entry : samples())
+        names += (names.empty() ? "" : ", ") + entry.first;
+    return names;
+}
+
 int runSample(const SampleOptions& options) {
     auto it = samples().find(options.name);
     if (it == samples().end()) {
-        std::cerr << "hxwt: no sample named " << options.name << " (gravity, pressure, loop)\n";
-        return 2;
+        std::cerr << "hxwt: no sample named " << options.name << " (" << sampleNames() << ")\n";
+        return kExitUsage;
+    }
+    const std::string refusal = outputRefusal(options.out);
+    if (!refusal.empty()) {
+        std::cerr << "hxwt: " << refusal << "\n";
+        return kExitUsage;
     }
     auto db = std::make_unique<AcDbDatabase>(true, true);
-    HxDbSetDrawUnit(db.get(), 1);
+    if (it->second.metres)
+        HxDbSetDrawUnit(db.get(), 1);
     SampleDrawer drawer(db.get());
-    it->second(drawer);
+    it->second.draw(drawer);
     if (!drawer.ok()) {
         std::cerr << "hxwt: the drawing refused an entity of sample " << options.name << "\n";
-        return 1;
+        return kExitNegative;
     }
-    return saveDrawing(*db, options.out) ? 0 : 1;
+    std::string error;
+    if (const ExitCode written = writeDrawing(db.get(), options.out, &error); written != kExitOk) {
+        std::cerr << "hxwt: cannot write " << error << "\n";
+        return written;
+    }
+    return kExitOk;
 }
 
 } // namespace
@@ -164,7 +235,8 @@ int runSample(const SampleOptions& options) {
 void addSampleCommand(CLI::App& app) {
     auto options = std::make_shared<SampleOptions>();
     CLI::App* cmd = app.add_subcommand("sample", "Draw a bundled sample network and save it");
-    cmd->add_option("name", options->name, "gravity, pressure or loop")->required();
+    cmd->add_option("name", options->name, "gravity, pressure, loop, supply or overlaps")
+        ->required();
     cmd->add_option("out", options->out, "The DXF file to write")->required();
     cmd->callback([options] { setExitCode(runSample(*options)); });
 }

@@ -28,6 +28,20 @@ void addNetworkCommand(CLI::App& app);
 // hxwt path FILE.dxf --from HANDLE --to HANDLE: the gravity path.
 void addPathCommand(CLI::App& app);
 
+// hxwt export FILE.dxf --pick HANDLE --at X,Y [--pressure] -o NETWORK.inp:
+// the network as an EPANET or SWMM input file.
+void addExportCommand(CLI::App& app);
+
+// hxwt import NETWORK.inp -o FILE.dxf: an EPANET or SWMM network drawn.
+void addImportCommand(CLI::App& app);
+
+// hxwt lib path|3d|sample: part-library lookups (LibCommand.cpp).
+void addLibCommand(CLI::App& app);
+// hxwt valve size FILE.dxf [--ref HANDLE] [--set L,H] [-o OUT.dxf] (ValveCommand.cpp).
+void addValveCommand(CLI::App& app);
+// hxwt report FILE.dxf --pick HANDLE --at X,Y -o REPORT.docx: a Word report.
+void addReportCommand(CLI::App& app);
+
 // The exit code recorded by the subcommand that ran (0 when none failed).
 int exitCode();
 void setExitCode(int code);

@@ -215,7 +215,8 @@ public:
     Acad::ErrorStatus setInsunits(AcDb::UnitsValue units);
 
     // Drawing files. The stand-in reads and writes ASCII DXF (whatever the
-    // file's name ends with); the error text and the findings of the last
+    // file's name ends with); file names are host paths, with backslashes and
+    // any case (hxhost/HostPath.h); the error text and the findings of the last
     // read or write are kept for tests and tools (hxhost/DxfFile.h).
     enum OpenMode {
         kForReadAndReadShare = 1,
@@ -226,7 +227,8 @@ public:
     // Replaces the whole contents of this database with the drawing of the
     // file (AC1015 or later), handles as in the file. Null name
     // eInvalidInput; a file that does not open eFileNotFound; a file that is
-    // not a DXF drawing of a version read here eInvalidDwgVersion or
+    // not a DXF drawing of a version read here, or a binary drawing (DWG or
+    // binary DXF, whatever the name ends with), eInvalidDwgVersion or
     // eBadDxfSequence; a malformed or truncated one eDxfReadAborted. An object
     // of this database still open, or a running transaction, gives
     // eWasOpenForWrite. On failure the database is unchanged. The share mode,

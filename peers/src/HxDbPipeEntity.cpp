@@ -5,9 +5,13 @@
 #include "NetEntity.h"
 #include "NetworkIndex.h"
 #include "db.h"
+#include "hxhost/WriteSetter.h"
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(HxDbPipeEntity, HxDbEntity, AcDb::kDHL_CURRENT, 0, 0, HXDBPIPEENTITY,
                         HxMepDbObject)
@@ -28,12 +32,7 @@ AcGePoint3d HxDbPipeEntity::GetEndPoint() const {
 }
 
 Acad::ErrorStatus HxDbPipeEntity::SetPoints(const AcGePoint3d& start, const AcGePoint3d& end) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es != Acad::eOk)
-        return es;
-    m_start = start;
-    m_end = end;
-    return Acad::eOk;
+    return setWhenWritable(*this, std::tie(m_start, m_end), std::tie(start, end));
 }
 
 void HxDbPipeEntity::GetConnectEnt(HxDbObjectIdList& out, const AcRxClass* cls) const {

@@ -1,6 +1,9 @@
 // HxDbSymbElevation: the product's elevation symbol (a location and a text).
 #include "HxAecDbObject.h"
 #include "db.h"
+#include "hxhost/WriteSetter.h"
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(HxDbSymbElevation, HxDbEntity, AcDb::kDHL_CURRENT, 0, 0, HXDBSYMBELEVATION,
                         HxAecDbObject)
@@ -21,17 +24,11 @@ AcGePoint3d HxDbSymbElevation::GetLocation() const {
 }
 
 Acad::ErrorStatus HxDbSymbElevation::SetElevationText(const wchar_t* text) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_text = text ? text : L"";
-    return es;
+    return setWhenWritable(*this, m_text, text ? text : L"");
 }
 
 Acad::ErrorStatus HxDbSymbElevation::SetLocation(const AcGePoint3d& location) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_location = location;
-    return es;
+    return setWhenWritable(*this, m_location, location);
 }
 
 Acad::ErrorStatus HxDbSymbElevation::getGeomExtents(AcDbExtents& extents) const {

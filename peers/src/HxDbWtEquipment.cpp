@@ -1,8 +1,12 @@
 // HxDbWtEquipment: equipment, a box in plan between two corners.
 #include "HxWtDbObject.h"
 #include "db.h"
+#include "hxhost/WriteSetter.h"
 
 #include <algorithm>
+#include <tuple>
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(HxDbWtEquipment, HxDbEntity, AcDb::kDHL_CURRENT, 0, 0, HXDBWTEQUIPMENT,
                         HxWtDbObject)
@@ -37,20 +41,14 @@ AcGePoint3d HxDbWtEquipment::GetMaxCorner() const {
 }
 
 Acad::ErrorStatus HxDbWtEquipment::SetName(const wchar_t* name) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_name = name ? name : L"";
-    return es;
+    return setWhenWritable(*this, m_name, name ? name : L"");
 }
 
 Acad::ErrorStatus HxDbWtEquipment::SetBox(const AcGePoint3d& minCorner,
                                           const AcGePoint3d& maxCorner) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es != Acad::eOk)
-        return es;
-    m_min = lowCorner(minCorner, maxCorner);
-    m_max = highCorner(minCorner, maxCorner);
-    return Acad::eOk;
+    return setWhenWritable(
+        *this, std::tie(m_min, m_max),
+        std::make_tuple(lowCorner(minCorner, maxCorner), highCorner(minCorner, maxCorner)));
 }
 
 Acad::ErrorStatus HxDbWtEquipment::getGeomExtents(AcDbExtents& extents) const {

@@ -1,11 +1,12 @@
 // HxDbWtPipe: the water pipe, with its values and its stored PipeFlag.
 #include "HxWtDbObject.h"
-#include "WriteSetter.h"
 #include "db.h"
+#include "hxhost/WriteSetter.h"
 
 #include <cmath>
+#include <tuple>
 
-using hxpeers::detail::setWhenWritable;
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(HxDbWtPipe, HxDbPipeEntity, AcDb::kDHL_CURRENT, 0, 0, HXDBWTPIPE,
                         HxWtDbObject)
@@ -55,12 +56,8 @@ double HxDbWtPipe::GetPipeLength2d() const {
 }
 
 Acad::ErrorStatus HxDbWtPipe::SetHeights(double upriver, double downriver) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es != Acad::eOk)
-        return es;
-    m_upriverHeight = upriver;
-    m_downriverHeight = downriver;
-    return Acad::eOk;
+    return setWhenWritable(*this, std::tie(m_upriverHeight, m_downriverHeight),
+                           std::tie(upriver, downriver));
 }
 
 Acad::ErrorStatus HxDbWtPipe::SetGradient(double gradient) {

@@ -2,6 +2,11 @@
 // its location.
 #include "HxWtDbObject.h"
 #include "db.h"
+#include "hxhost/WriteSetter.h"
+
+#include <tuple>
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(HxDbWtPool, HxDbEntity, AcDb::kDHL_CURRENT, 0, 0, HXDBWTPOOL, HxWtDbObject)
 
@@ -28,30 +33,17 @@ double HxDbWtPool::GetPoolDeepness() const {
 }
 
 Acad::ErrorStatus HxDbWtPool::SetPoolLocation(const AcGePoint3d& location) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_location = location;
-    return es;
+    return setWhenWritable(*this, m_location, location);
 }
 
 Acad::ErrorStatus HxDbWtPool::SetPoolName(const wchar_t* name) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_name = name ? name : L"";
-    return es;
+    return setWhenWritable(*this, m_name, name ? name : L"");
 }
 
 // A negative length or width is refused (eInvalidInput).
 Acad::ErrorStatus HxDbWtPool::SetPoolSize(double length, double width, double deepness) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es != Acad::eOk)
-        return es;
-    if (!(length >= 0.0) || !(width >= 0.0))
-        return Acad::eInvalidInput;
-    m_length = length;
-    m_width = width;
-    m_deepness = deepness;
-    return Acad::eOk;
+    return setWhenWritable(*this, std::tie(m_length, m_width, m_deepness),
+                           std::tie(length, width, deepness), length >= 0.0 && width >= 0.0);
 }
 
 Acad::ErrorStatus HxDbWtPool::getGeomExtents(AcDbExtents& extents) const {

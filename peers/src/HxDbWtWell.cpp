@@ -1,6 +1,9 @@
 // HxDbWtWell: a well, drawn as a circle of its diameter around its location.
 #include "HxWtDbObject.h"
 #include "db.h"
+#include "hxhost/WriteSetter.h"
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(HxDbWtWell, HxDbEntity, AcDb::kDHL_CURRENT, 0, 0, HXDBWTWELL, HxWtDbObject)
 
@@ -27,42 +30,24 @@ double HxDbWtWell::GetWellDiameter() const {
 }
 
 Acad::ErrorStatus HxDbWtWell::SetWellLocation(const AcGePoint3d& location) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_location = location;
-    return es;
+    return setWhenWritable(*this, m_location, location);
 }
 
 Acad::ErrorStatus HxDbWtWell::SetWellPrefix(const wchar_t* prefix) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_prefix = prefix ? prefix : L"";
-    return es;
+    return setWhenWritable(*this, m_prefix, prefix ? prefix : L"");
 }
 
 Acad::ErrorStatus HxDbWtWell::SetWellIndex(const wchar_t* index) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_index = index ? index : L"";
-    return es;
+    return setWhenWritable(*this, m_index, index ? index : L"");
 }
 
 Acad::ErrorStatus HxDbWtWell::SetWellDeepness(double deepness) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es == Acad::eOk)
-        m_deepness = deepness;
-    return es;
+    return setWhenWritable(*this, m_deepness, deepness);
 }
 
 // A negative diameter is refused (eInvalidInput).
 Acad::ErrorStatus HxDbWtWell::SetWellDiameter(double diameter) {
-    const Acad::ErrorStatus es = CheckWrite();
-    if (es != Acad::eOk)
-        return es;
-    if (!(diameter >= 0.0))
-        return Acad::eInvalidInput;
-    m_diameter = diameter;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_diameter, diameter, diameter >= 0.0);
 }
 
 Acad::ErrorStatus HxDbWtWell::getGeomExtents(AcDbExtents& extents) const {

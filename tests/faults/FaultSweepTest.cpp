@@ -44,7 +44,6 @@ const Command kCommands[] = {
     {"network", "network {in} --pick 10 --at 2,0 --svg {out}", OutputKind::Svg, false},
     {"path", "path {in} --from D --to 8 --svg {out}", OutputKind::Svg, false},
     {"sample", "sample gravity {out}", OutputKind::Dxf, true},
-    {"check --make-sample", "check --make-sample {out}", OutputKind::Dxf, true},
     {"run", "run sample", OutputKind::None, true},
 };
 

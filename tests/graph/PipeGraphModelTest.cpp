@@ -75,6 +75,45 @@ TEST_P(PipeGraphModel, LookupsFollowAppendsAndClears) {
     EXPECT_EQ(graph.FindNode(fakeId(1)), graph.nodes.At(1));
 }
 
+// Changes that keep the list's count and its first and last positions: the
+// lookups still answer for the list as it is now.
+TEST_P(PipeGraphModel, LookupsFollowChangesThatKeepCountAndEnds) {
+    const struct {
+        const char* change;
+        void (*apply)(HxDbWtPipeGraph&);
+        int newIndex;
+    } cases[] = {
+        {"middle replaced",
+         [](HxDbWtPipeGraph& g) {
+             g.nodes.RemoveAt(1);
+             auto* node = new HxDbWtPipeNode;
+             node->entityId = fakeId(9);
+             g.nodes.InsertAt(1, node);
+         },
+         1},
+        {"first overwritten in place",
+         [](HxDbWtPipeGraph& g) {
+             g.nodes.First();
+             delete g.nodes.Current();
+             auto* node = new HxDbWtPipeNode;
+             node->entityId = fakeId(9);
+             g.nodes.SetCurrent(node);
+         },
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        graph.ResetGraph();
+        for (int n : {1, 2, 3})
+            addNode(graph, n);
+        ASSERT_EQ(graph.FindNodeIndex(fakeId(3)), 2); // indexed before the change
+        c.apply(graph);
+        EXPECT_EQ(graph.FindNodeIndex(fakeId(9)), c.newIndex);
+        EXPECT_EQ(graph.FindNode(fakeId(9)), graph.nodes.At(c.newIndex));
+        EXPECT_EQ(graph.FindNodeIndex(fakeId(3)), 2);
+    }
+}
+
 TEST_P(PipeGraphModel, FlagsAccumulateBits) {
     addNode(graph, 1);
     addEdge(graph, 1);

@@ -1,7 +1,7 @@
 // hxwt check as a process: the findings on the seeded sample in both modes,
 // the clean copy that --fix writes, what it refuses (no output file with
-// --fix, the input as output, a file that does not read) and that a refused
-// fix writes nothing.
+// --fix, an output without --fix, the input as output, a file that does not
+// read) and that a refused fix writes nothing.
 #include "HostTest.h"
 
 #include <cstdio>
@@ -46,7 +46,7 @@ protected:
 
 TEST_F(CheckToolTest, RefusesWhatItMustNotDo) {
     const std::string sample = path("sample.dxf");
-    ASSERT_EQ(run("check --make-sample " + sample), 0);
+    ASSERT_EQ(run("sample overlaps " + sample), 0);
     const auto before = fs::last_write_time(sample);
     const struct {
         const char* name;
@@ -55,11 +55,12 @@ TEST_F(CheckToolTest, RefusesWhatItMustNotDo) {
         const char* says;
     } cases[] = {
         {"fix without output", "check " + sample + " --fix", 2, "needs -o"},
-        {"fix over the input", "check " + sample + " --fix -o " + sample, 2, "refusing"},
+        {"output without fix", "check " + sample + " -o " + path("out.dxf"), 2, "add --fix"},
+        {"fix over the input", "check " + sample + " --fix -o " + sample, 2, "is the input"},
         {"fix over the input by another path",
-         "check " + sample + " --fix -o " + m_dir.string() + "/./sample.dxf", 2, "refusing"},
-        {"missing file", "check " + path("none.dxf"), 1, "cannot read"},
-        {"no file at all", "check", 106, "file"},
+         "check " + sample + " --fix -o " + m_dir.string() + "/./sample.dxf", 2, "is the input"},
+        {"missing file", "check " + path("none.dxf"), 2, "none.dxf: no such file"},
+        {"no file at all", "check", 2, "file is required"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -81,45 +82,55 @@ TEST_F(CheckToolTest, FindsTheSeededFaultsAndWritesACleanCopy) {
         GTEST_SKIP() << "no DXF codec for pipes in this build";
     const std::string sample = path("sample.dxf");
     const std::string clean = path("clean.dxf");
-    ASSERT_EQ(run("check --make-sample " + sample), 0);
+    ASSERT_EQ(run("sample overlaps " + sample), 0);
     const struct {
         const char* name;
         std::string args;
+        int status; // 1: faults found
         const char* says[3];
     } cases[] = {
         {"space",
          "check " + sample,
+         1,
          {"pipes: 12 (space check)", "overlapping pipes: 4", "zero-length pipes: 2"}},
         {"plan",
          "check --plan " + sample,
+         1,
          {"pipes: 12 (plan check)", "overlapping pipes: 6", "zero-length pipes: 0"}},
         {"fix",
          "check " + sample + " --fix -o " + clean,
+         0,
          {"overlapping pipes: 4", "zero-length pipes: 2", "removed 6 pipes"}},
         {"the sample in examples/",
          "check " + std::string(HXWT_EXAMPLES_DIR) + "/overlaps.dxf",
+         1,
          {"pipes: 12 (space check)", "overlapping pipes: 4", "zero-length pipes: 2"}},
         {"the clean copy",
          "check " + clean,
+         0,
          {"pipes: 6 (space check)", "overlapping pipes: 0", "zero-length pipes: 0"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::string out;
-        EXPECT_EQ(run(c.args, &out), 0) << out;
+        EXPECT_EQ(run(c.args, &out), c.status) << out;
         for (const char* line : c.says)
             EXPECT_NE(out.find(line), std::string::npos) << out;
     }
-    // A zero-length pipe is listed with its handle and its position.
+    // A zero-length pipe is listed with its handle and its position, in
+    // metres (the sample is drawn in millimetres).
     std::string out;
     run("check " + sample, &out);
-    EXPECT_NE(out.find("(50, 50, 0) - (50, 50, 0)"), std::string::npos) << out;
+    EXPECT_NE(out.find("0.05         0.05            0       0.05       0.05          0"),
+              std::string::npos)
+        << out;
 }
 
 TEST_F(CheckToolTest, NotADrawingIsNotRead) {
     std::ofstream(path("text.dxf")) << "not a drawing\n";
     std::string out;
-    EXPECT_EQ(run("check " + path("text.dxf") + " --fix -o " + path("out.dxf"), &out), 1);
+    EXPECT_EQ(run("check " + path("text.dxf") + " --fix -o " + path("out.dxf"), &out), 2);
+    EXPECT_NE(out.find("text.dxf:1: "), std::string::npos) << "the reader's reason\n" << out;
     EXPECT_FALSE(fs::exists(path("out.dxf"))) << out;
 }
 

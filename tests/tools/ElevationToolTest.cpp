@@ -27,19 +27,19 @@ TEST_F(ElevationTool, LevelsAtPointsOneLineEach) {
     EXPECT_EQ(r.exitCode, 0) << r.err;
     // Samples of a text, a block attribute and a multi-line text; a point
     // inside the triangle of the three nearest; one far outside.
-    EXPECT_EQ(r.out, "0.000,0.000: 12.350\n50.000,50.000: 13.900\n30.000,20.000: 13.045\n"
-                     "300.000,300.000: 17.100\n");
+    EXPECT_EQ(r.out, "  x    y  level (m)\n  0    0      12.35\n 50   50       13.9\n"
+                     " 30   20     13.045\n300  300       17.1\n");
 }
 
 TEST_F(ElevationTool, JsonAndGrid) {
     ToolResult r = runTool("elevation " + kTerrain + " 0,0 100,100 --json");
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "[{\"x\":0.000,\"y\":0.000,\"level\":12.350},"
-                     "{\"x\":100.000,\"y\":100.000,\"level\":15.250}]\n");
+    EXPECT_EQ(r.out, "[{\"x\": 0, \"y\": 0, \"level\": 12.35}, "
+                     "{\"x\": 100, \"y\": 100, \"level\": 15.25}]\n");
     r = runTool("elevation " + kTerrain + " --grid 0,0,100,50,50");
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "x,y,level\n0.000,0.000,12.350\n50.000,0.000,13.900\n100.000,0.000,13.100\n"
-                     "0.000,50.000,13.900\n50.000,50.000,13.900\n100.000,50.000,13.900\n");
+    EXPECT_EQ(r.out, "x,y,level\n0,0,12.35\n50,0,13.9\n100,0,13.1\n"
+                     "0,50,13.9\n50,50,13.9\n100,50,13.9\n");
 }
 
 TEST_F(ElevationTool, SvgMapIsDeterministicAndMarksEverySample) {
@@ -53,7 +53,9 @@ TEST_F(ElevationTool, SvgMapIsDeterministicAndMarksEverySample) {
     for (size_t at = svg.find("<circle"); at != std::string::npos; at = svg.find("<circle", at + 1))
         ++circles;
     EXPECT_EQ(circles, 12u); // texts, one-line multi-line texts, blocks, symbols
-    EXPECT_NE(svg.find(">17.100</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">17.1</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">ground level (m)</text>"), std::string::npos) << "a colour legend";
+    EXPECT_NE(svg.find("<g class=\"scale\">"), std::string::npos) << "a scale bar";
     std::remove(a.c_str());
     std::remove(b.c_str());
 }
@@ -70,8 +72,9 @@ TEST_F(ElevationTool, FailuresSayWhy) {
     };
     const Row rows[] = {
         {empty + " 1,1", 1, "no elevation samples"},
-        {"/nonexistent.dxf 1,1", 2, "cannot read"},
+        {"/nonexistent.dxf 1,1", 2, "/nonexistent.dxf: no such file"},
         {kTerrain + " 1:1", 2, "a point is X,Y"},
+        {kTerrain + " 1,1 --json --grid 0,0,10,10,1", 2, "use one of them"},
         {kTerrain + " --grid 0,0,10,10,0", 2, "--grid wants"},
         {kTerrain + " --grid 0,0,1e9,1e9,1", 2, "more than"},
     };

@@ -13,8 +13,14 @@ TEST(ToolRun, SampleRunsAndPrintsNothingOfItsOwn) {
 
 TEST(ToolRun, UnknownCommandFails) {
     ToolResult r = runTool("run nosuchcommand");
-    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("unknown command: nosuchcommand"), std::string::npos) << r.err;
+}
+
+TEST(ToolRun, WithoutACommandListsTheRegisteredOnes) {
+    ToolResult r = runTool("run");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "registered commands: 1\n  group        command\n  HxWtUtility  sample\n");
 }
 
 TEST(ToolRun, MissingModuleFailsWithItsPath) {

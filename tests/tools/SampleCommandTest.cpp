@@ -17,7 +17,7 @@ std::string readFile(const std::string& path) {
 }
 
 TEST(ToolSample, RegeneratesTheCommittedExamples) {
-    for (const char* name : {"gravity", "pressure", "loop"}) {
+    for (const char* name : {"gravity", "pressure", "loop", "supply", "overlaps"}) {
         std::string out = "/tmp/hxwt-sample-" + std::to_string(getpid()) + "-" + name + ".dxf";
         ToolResult r = runTool(std::string("sample ") + name + " '" + out + "'");
         EXPECT_EQ(r.exitCode, 0) << name << ": " << r.err;

@@ -24,17 +24,24 @@ std::string tempPath(const char* what) {
 
 } // namespace
 
-ToolResult runTool(const std::string& args) {
-    std::string out = tempPath("out");
+ToolResult runTool(const std::string& args, const std::string& env) {
+    return runToolTo(args, "", env);
+}
+
+ToolResult runToolTo(const std::string& args, const std::string& stdoutPath,
+                     const std::string& env) {
+    std::string out = stdoutPath.empty() ? tempPath("out") : stdoutPath;
     std::string err = tempPath("err");
-    std::string command =
-        std::string("'") + HXWT_TOOL_PATH + "' " + args + " >'" + out + "' 2>'" + err + "'";
+    std::string command = (env.empty() ? std::string() : "env " + env + " ") + "'" +
+                          HXWT_TOOL_PATH + "' " + args + " >'" + out + "' 2>'" + err + "'";
     int status = std::system(command.c_str());
     ToolResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readAll(out);
     result.err = readAll(err);
-    std::remove(out.c_str());
+    if (stdoutPath.empty()) {
+        result.out = readAll(out);
+        std::remove(out.c_str());
+    }
     std::remove(err.c_str());
     return result;
 }

@@ -9,5 +9,11 @@ struct ToolResult {
     std::string err; // standard error
 };
 
-// Runs `hxwt ARGS` (arguments already quoted for the shell).
-ToolResult runTool(const std::string& args);
+// Runs `hxwt ARGS` (arguments already quoted for the shell), with the
+// environment assignments of env ("NAME=VALUE ...") when given.
+ToolResult runTool(const std::string& args, const std::string& env = "");
+
+// The same with standard output sent to stdoutPath (such as /dev/full);
+// out stays empty.
+ToolResult runToolTo(const std::string& args, const std::string& stdoutPath,
+                     const std::string& env = "");

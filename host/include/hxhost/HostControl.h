@@ -3,7 +3,8 @@
 //
 // The ledger counts what the host has handed out and expects back: objects
 // open, result buffers and host strings not yet released, selection sets not
-// freed, document locks held and transactions not ended. A clean test leaves
+// freed, document locks held, transactions not ended, windows not destroyed,
+// fonts not deleted and device contexts not released. A clean test leaves
 // every count at zero.
 //
 // Fault injection makes the next calls of a named host operation fail, so a
@@ -18,8 +19,21 @@
 
 namespace hxhost {
 
-enum class Resource { OpenObject, Resbuf, String, SelectionSet, DocumentLock, Transaction };
-constexpr int kResourceCount = 6;
+enum class Resource {
+    OpenObject,
+    Resbuf,
+    String,
+    SelectionSet,
+    DocumentLock,
+    Transaction,
+    Window,
+    Font,
+    DeviceContext,
+    Dispatch,  // automation objects still referenced (IDispatch)
+    Bstr,      // BSTR strings not freed
+    Exception, // framework exceptions caught and not deleted
+};
+constexpr int kResourceCount = 12;
 
 // Name of a resource kind, for messages ("open objects", ...).
 HX_CONTROL_API const char* resourceName(Resource r);
@@ -66,13 +80,27 @@ constexpr const char* kFaultSetXData = "setXData";            // eOutOfMemory
 constexpr const char* kFaultSymbolTable = "getSymbolTable";   // eWasOpenForWrite (table null)
 constexpr const char* kFaultRegApp = "acdbRegApp";            // RTERROR
 constexpr const char* kFaultTransaction = "startTransaction"; // null transaction
-// Reading and writing drawing files (readDwgFile; saveAs): the file does not
-// read (eFileAccessErr), the written file is refused and removed
-// (eFileAccessErr); the target file is left as it was.
+// Reading drawing files (readDwgFile): the file does not read
+// (eFileAccessErr).
 constexpr const char* kFaultReadFile = "readDwgFile";
-constexpr const char* kFaultWriteFile = "saveAs";
+// AcDbDatabase::wblock(AcDbDatabase*&): eOutOfMemory, output null.
+constexpr const char* kFaultWblock = "wblock";
+// AcDbDatabase::saveAs: eFileAccessErr, the file on disk untouched.
+constexpr const char* kFaultSaveAs = "saveAs";
 constexpr const char* kFaultExtInit = "AfxInitExtensionModule";
 constexpr const char* kFaultDynLinkAlloc = "CDynLinkLibrary";
+// CreateWindowExW, CreateFontW/CreateFontIndirectW and GetDC give null with
+// ERROR_NOT_ENOUGH_MEMORY, as when the system is out of handles.
+constexpr const char* kFaultCreateWindow = "CreateWindowExW";
+constexpr const char* kFaultCreateFont = "CreateFontIndirectW";
+constexpr const char* kFaultGetDC = "GetDC";
+// SysAllocString and SysAllocStringLen give null (out of memory).
+constexpr const char* kFaultBstrAlloc = "SysAllocString";
+// The in-process Word does not start: hxhost::startWord gives null.
+constexpr const char* kFaultWordStart = "startWord";
+// IDispatch::Invoke of an in-process Word object answers RPC_E_DISCONNECTED,
+// as a call into a Word that went away does.
+constexpr const char* kFaultInvoke = "IDispatch::Invoke";
 // Any of the above (see failNext).
 constexpr const char* kFaultAny = "*";
 

@@ -4,8 +4,10 @@
 #include "acutads.h"
 #include "db.h"
 #include "dbapserv.h"
+#include "hxhost/WriteSetter.h"
 
 using hxhost::DbAccess;
+using hxhost::setWhenWritable;
 
 ACRX_NO_CONS_DEFINE_MEMBERS(AcDbEntity, AcDbObject)
 
@@ -56,12 +58,7 @@ Acad::ErrorStatus AcDbEntity::setLayer(AcDbObjectId layer, bool) {
 }
 
 Acad::ErrorStatus AcDbEntity::setColorIndex(Adesk::UInt16 color, bool) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (color > 257)
-        return Acad::eInvalidInput;
-    m_color = color;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_color, color, color <= 257);
 }
 
 Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents&) const {

@@ -1,5 +1,6 @@
 // The database's drawing files: readDwgFile, saveAs and wblock over DXF, and
-// the error and findings of the last of them.
+// the error and findings of the last of them. File names are host paths
+// (hxhost/HostPath.h).
 #include "database/DbAccess.h"
 #include "dxf/DxfBuild.h"
 #include "dxf/DxfReader.h"
@@ -7,6 +8,7 @@
 #include "dxf/DxfWriter.h"
 #include "hxhost/DxfFile.h"
 #include "hxhost/HostControl.h"
+#include "hxhost/HostPath.h"
 
 #include <cstdio>
 #include <fstream>
@@ -32,27 +34,12 @@ void startOperation() {
     findings().clear();
 }
 
-std::string narrowPath(const ACHAR* name) {
-    std::string out;
-    for (const ACHAR* p = name; *p != 0; ++p) {
-        const auto c = static_cast<unsigned long>(*p);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
+// True when text starts as a binary drawing does: a DWG file ("AC10xx"
+// followed by binary data) or a binary DXF file.
+bool isBinaryDrawing(const std::string& text) {
+    if (text.compare(0, 18, "AutoCAD Binary DXF") == 0)
+        return true;
+    return text.compare(0, 4, "AC10") == 0;
 }
 
 bool anyOpenForWrite(const AcDbDatabase& db) {
@@ -109,7 +96,7 @@ Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, boo
     hxhost::startOperation();
     if (fileName == nullptr)
         return Acad::eInvalidInput;
-    const std::string path = hxhost::narrowPath(fileName);
+    const std::string path = hxhost::hostPath(fileName);
     if (hxhost::shouldFail(hxhost::kFaultReadFile)) {
         hxhost::lastError() = path + ":0: the file cannot be read";
         return Acad::eFileAccessErr;
@@ -125,6 +112,11 @@ Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, boo
     }
     std::ostringstream text;
     text << in.rdbuf();
+    if (hxhost::isBinaryDrawing(text.str())) {
+        hxhost::lastError() =
+            path + ":1: expected an ASCII DXF drawing, found a binary drawing (DWG or binary DXF)";
+        return Acad::eInvalidDwgVersion;
+    }
     Acad::ErrorStatus es = Acad::eOk;
     std::unique_ptr<AcDbDatabase> read(hxhost::databaseFromText(text.str(), path, es));
     if (read == nullptr)
@@ -147,13 +139,17 @@ Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName, bool bBakAndRename
         return Acad::eInvalidDwgVersion;
     if (hxhost::anyOpenForWrite(*this))
         return Acad::eWasOpenForWrite;
-    const std::string path = hxhost::narrowPath(fileName);
+    const std::string path = hxhost::hostPath(fileName);
+    if (hxhost::shouldFail(hxhost::kFaultSaveAs)) {
+        hxhost::lastError() = path + ":0: the file cannot be written (injected fault)";
+        return Acad::eFileAccessErr;
+    }
     const std::string text = hxhost::writeDxf(*this, hxhost::findings());
     const std::string temp = path + ".hxtmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         out << text;
-        if (!out.flush() || hxhost::shouldFail(hxhost::kFaultWriteFile)) {
+        if (!out.flush()) {
             std::remove(temp.c_str());
             hxhost::lastError() = path + ":0: the file cannot be written";
             return Acad::eFileAccessErr;
@@ -179,6 +175,8 @@ Acad::ErrorStatus AcDbDatabase::wblock(AcDbDatabase*& output) {
     output = nullptr;
     if (hxhost::anyOpenForWrite(*this))
         return Acad::eWasOpenForWrite;
+    if (hxhost::shouldFail(hxhost::kFaultWblock))
+        return Acad::eOutOfMemory;
     const std::string text = hxhost::writeDxf(*this, hxhost::findings());
     Acad::ErrorStatus es = Acad::eOk;
     output = hxhost::databaseFromText(text, "(wblock)", es);

@@ -53,6 +53,7 @@ private:
     // The groups of one record, up to the next group 0.
     std::vector<DxfTag> body() {
         std::vector<DxfTag> tags;
+        tags.reserve(32);
         while (m_tags.peek().code != 0)
             tags.push_back(m_tags.next());
         return tags;

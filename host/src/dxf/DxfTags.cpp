@@ -4,9 +4,11 @@
 #include "dxf/DxfText.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <type_traits>
 
 namespace hxhost {
 namespace {
@@ -19,16 +21,46 @@ std::string trim(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
+// s without its leading and trailing blanks and tabs.
+std::string_view trimmed(std::string_view s) {
+    const std::size_t b = s.find_first_not_of(" \t");
+    if (b == std::string_view::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// The common case of a number, parsed in place: the whole of s in the plain
+// form from_chars reads. False sends the caller to the library's full reader,
+// which accepts more forms (a leading '+', hexadecimal, ...) and decides.
+template <class T> bool fastNumber(std::string_view s, T& value, int base = 10) {
+    const char* end = s.data() + s.size();
+    std::from_chars_result r;
+    if constexpr (std::is_floating_point_v<T>) {
+        (void)base;
+        r = std::from_chars(s.data(), end, value);
+    } else {
+        r = std::from_chars(s.data(), end, value, base);
+    }
+    return !s.empty() && r.ec == std::errc() && r.ptr == end;
+}
+
 } // namespace
 
 std::string formatReal(double value) {
-    char buf[40];
+    // to_chars with a precision prints as printf's %.*g does.
+    char buf[48];
+    char* end = buf;
     for (int digits = 15; digits <= 17; ++digits) {
-        std::snprintf(buf, sizeof buf, "%.*g", digits, value);
-        if (std::strtod(buf, nullptr) == value)
+        end =
+            std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::general, digits).ptr;
+        *end = '\0';
+        double back = 0.0;
+        if (std::from_chars(buf, end, back).ec != std::errc())
+            back = std::strtod(buf, nullptr); // out of from_chars' range: subnormal, ...
+        if (back == value)
             break;
     }
-    std::string s = buf;
+    std::string s(buf, end);
     if (s.find_first_of(".eEn") == std::string::npos)
         s += ".0";
     return s;
@@ -52,7 +84,7 @@ bool DxfTagReader::readLine(std::string& line) {
     std::size_t end = m_text.find('\n', m_pos);
     if (end == std::string::npos)
         end = m_text.size();
-    line = m_text.substr(m_pos, end - m_pos);
+    line.assign(m_text, m_pos, end - m_pos); // keeps the line's buffer
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     m_pos = end + 1;
@@ -72,20 +104,25 @@ void DxfTagReader::fail(const DxfTag& at, const std::string& what) const {
 void DxfTagReader::load() {
     if (m_loaded)
         return;
-    std::string codeLine;
-    if (!readLine(codeLine))
+    if (!readLine(m_codeLine))
         failAt(m_line + 1, "expected a group code, found the end of the file");
-    const std::string code = trim(codeLine);
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(code.c_str(), &end, 10);
-    if (code.empty() || *end != 0 || errno != 0 || value < -32768 || value > 32767)
-        failAt(m_line, "expected a group code, found " + quoteValue(codeLine));
+    const std::string_view code = trimmed(m_codeLine);
+    long value = 0;
+    if (!fastNumber(code, value)) {
+        const std::string text(code);
+        char* end = nullptr;
+        errno = 0;
+        value = std::strtol(text.c_str(), &end, 10);
+        if (text.empty() || *end != 0 || errno != 0)
+            value = 100000; // out of range below
+    }
+    if (value < -32768 || value > 32767)
+        failAt(m_line, "expected a group code, found " + quoteValue(m_codeLine));
     m_tag.code = static_cast<int>(value);
     m_tag.line = m_line;
     if (!readLine(m_tag.value))
-        failAt(m_line + 1,
-               "expected the value of group code " + code + ", found the end of the file");
+        failAt(m_line + 1, "expected the value of group code " + std::string(code) +
+                               ", found the end of the file");
     m_loaded = true;
 }
 
@@ -97,7 +134,7 @@ const DxfTag& DxfTagReader::peek() {
 DxfTag DxfTagReader::next() {
     load();
     m_loaded = false;
-    return m_tag;
+    return std::move(m_tag); // load() fills it afresh
 }
 
 bool DxfTagReader::atEnd() {
@@ -113,6 +150,9 @@ void DxfTagReader::expect(int code, const std::string& value) {
 }
 
 double DxfTagReader::real(const DxfTag& tag) const {
+    double fast = 0.0;
+    if (fastNumber(trimmed(tag.value), fast) && std::isfinite(fast))
+        return fast;
     const std::string s = trim(tag.value);
     char* end = nullptr;
     const double v = std::strtod(s.c_str(), &end);
@@ -122,6 +162,9 @@ double DxfTagReader::real(const DxfTag& tag) const {
 }
 
 long long DxfTagReader::integer(const DxfTag& tag) const {
+    long long fast = 0;
+    if (fastNumber(trimmed(tag.value), fast))
+        return fast;
     const std::string s = trim(tag.value);
     char* end = nullptr;
     errno = 0;
@@ -132,6 +175,10 @@ long long DxfTagReader::integer(const DxfTag& tag) const {
 }
 
 unsigned long long DxfTagReader::handle(const DxfTag& tag) const {
+    unsigned long long fast = 0;
+    const std::string_view hex = trimmed(tag.value);
+    if (hex.size() <= 16 && fastNumber(hex, fast, 16))
+        return fast;
     const std::string s = trim(tag.value);
     char* end = nullptr;
     errno = 0;
@@ -143,8 +190,12 @@ unsigned long long DxfTagReader::handle(const DxfTag& tag) const {
 
 void DxfTagWriter::tag(int code, const std::string& value) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%3d\n", code);
-    m_out += buf;
+    char* end = std::to_chars(buf, buf + sizeof buf, code).ptr;
+    const std::size_t width = static_cast<std::size_t>(end - buf);
+    if (width < 3)
+        m_out.append(3 - width, ' '); // right-aligned in three columns, as %3d
+    m_out.append(buf, end);
+    m_out += '\n';
     m_out += value;
     m_out += '\n';
 }

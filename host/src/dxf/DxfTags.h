@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace hxhost {
 
@@ -72,6 +73,7 @@ private:
     int m_line = 0;
     bool m_loaded = false;
     DxfTag m_tag;
+    std::string m_codeLine; // the group code line being read
 };
 
 class DxfTagWriter {

@@ -111,6 +111,8 @@ std::wstring DxfTextDecoder::decode(const std::string& value) const {
                                    false, wide) != detail::CodecStatus::Ok) {
         detail::decodeBytes("CP1252", value.data(), value.size(), L'?', false, wide);
     }
+    if (wide.find(L'\\') == std::wstring::npos)
+        return wide; // nothing escaped
     return unescape(wide);
 }
 

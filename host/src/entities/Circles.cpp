@@ -1,23 +1,18 @@
 // AcDbCircle: centre, radius, plan extents.
 #include "db.h"
 #include "dbents.h"
+#include "hxhost/WriteSetter.h"
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(AcDbCircle, AcDbEntity, AcDb::kDHL_CURRENT, 0, 0, CIRCLE, ACAD)
 
 Acad::ErrorStatus AcDbCircle::setCenter(const AcGePoint3d& center) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_center = center;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_center, center);
 }
 
 Acad::ErrorStatus AcDbCircle::setRadius(double radius) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (!(radius > 0))
-        return Acad::eInvalidInput;
-    m_radius = radius;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_radius, radius, radius > 0);
 }
 
 Acad::ErrorStatus AcDbCircle::getGeomExtents(AcDbExtents& extents) const {

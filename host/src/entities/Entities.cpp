@@ -1,9 +1,12 @@
 // The concrete entities (line, block reference) and the extents box.
 #include "db.h"
 #include "dbents.h"
+#include "hxhost/WriteSetter.h"
 
 #include <algorithm>
 #include <limits>
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(AcDbLine, AcDbEntity, AcDb::kDHL_CURRENT, 0, 0, LINE, ACAD)
 ACRX_DXF_DEFINE_MEMBERS(AcDbBlockReference, AcDbEntity, AcDb::kDHL_CURRENT, 0, 0, INSERT, ACAD)
@@ -46,17 +49,11 @@ void AcDbExtents::addExt(const AcDbExtents& other) {
 }
 
 Acad::ErrorStatus AcDbLine::setStartPoint(const AcGePoint3d& pt) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_start = pt;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_start, pt);
 }
 
 Acad::ErrorStatus AcDbLine::setEndPoint(const AcGePoint3d& pt) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_end = pt;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_end, pt);
 }
 
 Acad::ErrorStatus AcDbLine::getGeomExtents(AcDbExtents& extents) const {
@@ -85,17 +82,11 @@ bool AcDbLine::isEqualTo(const AcRxObject* other) const {
 }
 
 Acad::ErrorStatus AcDbBlockReference::setBlockTableRecord(AcDbObjectId block) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_block = block;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_block, block);
 }
 
 Acad::ErrorStatus AcDbBlockReference::setPosition(const AcGePoint3d& pt) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_position = pt;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_position, pt);
 }
 
 Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const {

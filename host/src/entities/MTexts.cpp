@@ -3,9 +3,12 @@
 #include "acutads.h"
 #include "db.h"
 #include "dbmtext.h"
+#include "hxhost/WriteSetter.h"
 
 #include <algorithm>
 #include <cmath>
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(AcDbMText, AcDbEntity, AcDb::kDHL_CURRENT, 0, 0, MTEXT, ACAD)
 
@@ -17,10 +20,7 @@ constexpr double kLineSpacing = 5.0 / 3.0;
 } // namespace
 
 Acad::ErrorStatus AcDbMText::setLocation(const AcGePoint3d& pt) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_location = pt;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_location, pt);
 }
 
 ACHAR* AcDbMText::contents() const {
@@ -29,12 +29,7 @@ ACHAR* AcDbMText::contents() const {
 }
 
 Acad::ErrorStatus AcDbMText::setContents(const ACHAR* text) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (text == nullptr)
-        return Acad::eInvalidInput;
-    m_contents = text;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_contents, text, text != nullptr);
 }
 
 std::wstring AcDbMText::plainText() const {
@@ -49,37 +44,21 @@ std::wstring AcDbMText::plainText() const {
 }
 
 Acad::ErrorStatus AcDbMText::setTextHeight(double height) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (!(height > 0))
-        return Acad::eInvalidInput;
-    m_height = height;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_height, height, height > 0);
 }
 
 Acad::ErrorStatus AcDbMText::setWidth(double width) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (width < 0)
-        return Acad::eInvalidInput;
-    m_width = width;
-    return Acad::eOk;
+    // Written as "not below zero" so that a NaN width is taken, as ever.
+    return setWhenWritable(*this, m_width, width, !(width < 0));
 }
 
 Acad::ErrorStatus AcDbMText::setRotation(double rotation) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    m_rotation = rotation;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_rotation, rotation);
 }
 
 Acad::ErrorStatus AcDbMText::setAttachment(AttachmentPoint attachment) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (attachment < kTopLeft || attachment > kBottomRight)
-        return Acad::eInvalidInput;
-    m_attachment = attachment;
-    return Acad::eOk;
+    return setWhenWritable(*this, m_attachment, attachment,
+                           attachment >= kTopLeft && attachment <= kBottomRight);
 }
 
 Acad::ErrorStatus AcDbMText::explode(AcDbVoidPtrArray& entitySet) const {

@@ -1,8 +1,11 @@
 // AcDbPolyline: vertices, bulges and widths, the closed flag, extents.
 #include "db.h"
 #include "dbpl.h"
+#include "hxhost/WriteSetter.h"
 
 #include <cmath>
+
+using hxhost::setWhenWritable;
 
 ACRX_DXF_DEFINE_MEMBERS(AcDbPolyline, AcDbEntity, AcDb::kDHL_CURRENT, 0, 0, LWPOLYLINE, ACAD)
 
@@ -117,12 +120,8 @@ void AcDbPolyline::setElevation(double elevation) {
 }
 
 Acad::ErrorStatus AcDbPolyline::setConstantWidth(double width) {
-    if (!isWriteEnabled())
-        return Acad::eNotOpenForWrite;
-    if (width < 0)
-        return Acad::eInvalidInput;
-    m_constantWidth = width;
-    return Acad::eOk;
+    // Written as "not below zero" so that a NaN width is taken, as ever.
+    return setWhenWritable(*this, m_constantWidth, width, !(width < 0));
 }
 
 Acad::ErrorStatus AcDbPolyline::getGeomExtents(AcDbExtents& extents) const {

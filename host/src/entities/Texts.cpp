@@ -1,8 +1,8 @@
 // Single-line texts: AcDbText and its attribute kinds.
-#include "database/WriteSetter.h"
 #include "acutads.h"
 #include "db.h"
 #include "dbents.h"
+#include "hxhost/WriteSetter.h"
 
 #include <cmath>
 #include <cwctype>
@@ -11,7 +11,7 @@ ACRX_DXF_DEFINE_MEMBERS(AcDbText, AcDbEntity, AcDb::kDHL_CURRENT, 0, 0, TEXT, AC
 ACRX_DXF_DEFINE_MEMBERS(AcDbAttributeDefinition, AcDbText, AcDb::kDHL_CURRENT, 0, 0, ATTDEF, ACAD)
 ACRX_DXF_DEFINE_MEMBERS(AcDbAttribute, AcDbText, AcDb::kDHL_CURRENT, 0, 0, ATTRIB, ACAD)
 
-using hxhost::detail::setWhenWritable;
+using hxhost::setWhenWritable;
 
 namespace {
 

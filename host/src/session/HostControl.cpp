@@ -42,6 +42,18 @@ const char* resourceName(Resource r) {
         return "document locks held";
     case Resource::Transaction:
         return "transactions not ended";
+    case Resource::Window:
+        return "windows not destroyed";
+    case Resource::Font:
+        return "fonts not deleted";
+    case Resource::DeviceContext:
+        return "device contexts not released";
+    case Resource::Dispatch:
+        return "live dispatch objects";
+    case Resource::Bstr:
+        return "BSTR strings not freed";
+    case Resource::Exception:
+        return "framework exceptions not deleted";
     }
     return "?";
 }

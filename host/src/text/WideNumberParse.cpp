@@ -1,8 +1,9 @@
-// _wtoi: the runtime's wide-text integer parsing, saturating at the int range
-// as the platform's runtime does.
+// _wtoi and _wtof: the runtime's wide-text number parsing, the integer form
+// saturating at the int range as the platform's runtime does.
 #include "tchar.h"
 
 #include <climits>
+#include <cwchar>
 #include <cwctype>
 
 int _wtoi(const wchar_t* text) {
@@ -23,4 +24,8 @@ int _wtoi(const wchar_t* text) {
     if (magnitude > limit)
         return negative ? INT_MIN : INT_MAX;
     return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+double _wtof(const wchar_t* text) {
+    return text == nullptr ? 0.0 : std::wcstod(text, nullptr);
 }

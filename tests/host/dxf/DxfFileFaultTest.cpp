@@ -17,7 +17,7 @@ TEST_F(DxfTest, RefusedReadAndWriteLeaveEverythingAsItWas) {
         bool write;
     };
     for (const Case& c :
-         {Case{hxhost::kFaultReadFile, false}, Case{hxhost::kFaultWriteFile, true}}) {
+         {Case{hxhost::kFaultReadFile, false}, Case{hxhost::kFaultSaveAs, true}}) {
         hxhost::failNext(c.operation);
         hxhost::addToModelSpace(new AcDbLine({0, 0, 0}, {1, 1, 0}));
         const Acad::ErrorStatus es =

@@ -1,0 +1,5 @@
+// The automation runtime's string and variant functions (declared with the
+// types in oaidl.h).
+#pragma once
+
+#include "oaidl.h"
