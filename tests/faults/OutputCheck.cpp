@@ -1,10 +1,13 @@
 // Checks a written file: identical to the reference, or read and audited by
-// ezdxf (drawings) or parsed as an SVG document (maps and networks).
+// ezdxf (drawings), parsed as an SVG document (maps and networks) or opened
+// as a zip whose main document part parses (Word reports).
 #include "OutputCheck.h"
 
 #include "FaultRun.h"
+#include "InpReader.h"
 
 #include <pugixml.hpp>
+#include <zip.h>
 
 #include <cstdio>
 #include <cstring>
@@ -40,6 +43,43 @@ std::string svgProblem(const std::string& path) {
     return std::strcmp(doc.document_element().name(), "svg") == 0 ? "" : "no svg element";
 }
 
+// The main document part of a Word package, read with libzip.
+std::string docxProblem(const std::string& path) {
+    int code = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    if (archive == nullptr)
+        return "not a zip package (libzip error " + std::to_string(code) + ")";
+    std::string problem;
+    zip_stat_t st;
+    zip_file_t* part = nullptr;
+    if (zip_stat(archive, "word/document.xml", 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
+        problem = "no word/document.xml";
+    else if ((part = zip_fopen(archive, "word/document.xml", 0)) == nullptr)
+        problem = "word/document.xml does not open";
+    if (part != nullptr) {
+        std::string xml(st.size, '\0');
+        const zip_int64_t got = zip_fread(part, xml.data(), st.size);
+        zip_fclose(part);
+        pugi::xml_document doc;
+        if (got != static_cast<zip_int64_t>(st.size) || !doc.load_string(xml.c_str()))
+            problem = "word/document.xml is not whole XML";
+    }
+    zip_discard(archive);
+    return problem;
+}
+
+// A hydraulic input file that differs from the one written without a fault
+// (a network the graph built smaller) must still read back whole: every
+// record well-formed, every link between nodes of the file.
+std::string inpProblem(const std::string& text) {
+    const hxwt::InpRead read = hxwt::parseInp(text);
+    for (const hxwt::InpMessage& m : read.messages) {
+        if (m.error)
+            return hxwt::messageText("out.inp", m);
+    }
+    return read.model.nodes.empty() ? "no nodes" : "";
+}
+
 } // namespace
 
 std::string outputProblem(const std::string& path, OutputKind kind, const std::string& reference) {
@@ -53,6 +93,10 @@ std::string outputProblem(const std::string& path, OutputKind kind, const std::s
         return ezdxfProblem(path, text);
     case OutputKind::Svg:
         return svgProblem(path);
+    case OutputKind::Docx:
+        return docxProblem(path);
+    case OutputKind::Inp:
+        return inpProblem(text);
     case OutputKind::None:
         break;
     }
