@@ -42,7 +42,7 @@ fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DHXWT_BUILD_FUZZ=ON -DHXWT_BUILD_TESTS=OFF \
 	  -DHXWT_BUILD_BENCH=OFF -DHXWT_BUILD_TOOLS=OFF >/dev/null
-	@cmake --build $(FUZZ_BUILD)
+	@cmake --build $(FUZZ_BUILD) --target fuzzers
 	fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_TIME)
 
 clean:
