@@ -6,13 +6,16 @@ BUILD ?= build
 SANITIZE ?= 0
 BUILD_TYPE ?= Release
 DEMO_DRAWING ?= examples/gravity.dxf
+# `make fuzz`: seconds each fuzz harness runs; FUZZ_BUILD is its clang build.
+FUZZ_TIME ?= 300
+FUZZ_BUILD ?= build-fuzz
 
 ifeq ($(SANITIZE),1)
   BUILD := $(BUILD)-sanitize
   BUILD_TYPE := Debug
 endif
 
-.PHONY: deps configure build build-demo demo test clean
+.PHONY: deps configure build build-demo demo test fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -33,5 +36,14 @@ demo: build-demo
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure
 
+# Builds the libFuzzer harnesses with clang and runs each for FUZZ_TIME
+# seconds, printing its executions and findings (see README, "Fuzzing").
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DHXWT_BUILD_FUZZ=ON -DHXWT_BUILD_TESTS=OFF \
+	  -DHXWT_BUILD_BENCH=OFF -DHXWT_BUILD_TOOLS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target fuzzers
+	fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_TIME)
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

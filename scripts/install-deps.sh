@@ -13,6 +13,7 @@ packages=(
   # Reports: read back by python-docx, converted to PDF by LibreOffice,
   # in the template's font, whose text pdftotext extracts.
   python3-docx libreoffice-writer-nogui fonts-liberation2 poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -32,39 +32,52 @@ struct CheckOptions {
     bool fix = false;
 };
 
-// The ids of the drawing's model-space pipes, in drawing order.
-std::vector<AcDbObjectId> ModelSpacePipes(AcDbDatabase* db) {
-    std::vector<AcDbObjectId> ids;
+// The ids of the drawing's model-space pipes, in drawing order. False when
+// the model space or one of its entities does not open.
+bool ModelSpacePipes(AcDbDatabase* db, std::vector<AcDbObjectId>& ids) {
     AcDbBlockTable* table = nullptr;
     if (db->getBlockTable(table, AcDb::kForRead) != Acad::eOk)
-        return ids;
+        return false;
     AcDbBlockTableRecord* space = nullptr;
     const Acad::ErrorStatus es = table->getAt(L"*Model_Space", space, AcDb::kForRead);
     table->close();
     if (es != Acad::eOk)
-        return ids;
+        return false;
+    bool all = true;
     AcDbBlockTableRecordIterator* it = nullptr;
     space->newIterator(it);
     for (; it != nullptr && !it->done(); it->step()) {
         AcDbObjectId id;
         it->getEntityId(id);
         AcDbEntity* entity = nullptr;
-        if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk)
+        if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk) {
+            all = false;
             continue;
+        }
         if (entity->isA() == HxDbWtPipe::desc())
             ids.push_back(id);
         entity->close();
     }
     delete it;
     space->close();
-    return ids;
+    return all;
 }
 
-// One row per pipe: handle and end points, in metres.
-void ListPipes(const char* title, HxDbObjectIdList& ids, double unit) {
+// How many pipes of the list are still in the drawing.
+int NotErased(HxDbObjectIdList& ids) {
+    int left = 0;
+    for (ids.First(); !ids.IsEnd(); ids.Next())
+        left += ids.Current().isErased() ? 0 : 1;
+    return left;
+}
+
+// One row per pipe: handle and end points, in metres. False when a pipe
+// does not open.
+bool ListPipes(const char* title, HxDbObjectIdList& ids, double unit) {
     std::cout << title << ": " << ids.Count() << "\n";
     if (ids.Count() == 0)
-        return;
+        return true;
+    bool all = true;
     TextTable table;
     table.addColumn("handle");
     for (const char* h :
@@ -72,14 +85,17 @@ void ListPipes(const char* title, HxDbObjectIdList& ids, double unit) {
         table.addColumn(h, TextTable::kRight);
     for (ids.First(); !ids.IsEnd(); ids.Next()) {
         AcDbObjectPointer<HxDbWtPipe> pipe(ids.Current(), AcDb::kForRead);
-        if (pipe.openStatus() != Acad::eOk)
+        if (pipe.openStatus() != Acad::eOk) {
+            all = false;
             continue;
+        }
         const AcGePoint3d s = pipe->GetStartPoint(), e = pipe->GetEndPoint();
         table.addRow({handleText(ids.Current()), formatNumber(s.x * unit), formatNumber(s.y * unit),
                       formatNumber(s.z * unit), formatNumber(e.x * unit), formatNumber(e.y * unit),
                       formatNumber(e.z * unit)});
     }
     table.print(std::cout, "  ");
+    return all;
 }
 
 int Usage(const std::string& text) {
@@ -92,9 +108,17 @@ int WriteFixed(AcDbDatabase* db, const CheckOptions& options, HxDbObjectIdList& 
                HxDbObjectIdList& zeroLength) {
     RemovePipe(overlapped);
     RemovePipe(zeroLength);
+    const int left = NotErased(overlapped) + NotErased(zeroLength);
+    if (left > 0) {
+        std::cerr << "hxwt check: " << options.input << ": " << left
+                  << " pipes could not be erased; nothing written\n";
+        return kExitNegative;
+    }
     std::string error;
-    if (!writeDrawing(db, options.output, &error))
-        return Usage("cannot write " + error);
+    if (const ExitCode written = writeDrawing(db, options.output, &error); written != kExitOk) {
+        std::cerr << "hxwt: cannot write " << error << "\n";
+        return written;
+    }
     std::cout << "removed " << overlapped.Count() + zeroLength.Count() << " pipes, wrote "
               << options.output << "\n";
     return kExitOk;
@@ -114,8 +138,13 @@ int Check(const CheckOptions& options) {
     if (!loadDrawing(options.input, &error))
         return Usage(error);
     AcDbDatabase* db = currentDatabase();
+    std::vector<AcDbObjectId> found;
+    if (!ModelSpacePipes(db, found)) {
+        std::cerr << "hxwt check: " << options.input << ": some entities did not open\n";
+        return kExitNegative;
+    }
     HxDbObjectIdList pipes, overlapped, zeroLength;
-    for (AcDbObjectId id : ModelSpacePipes(db))
+    for (AcDbObjectId id : found)
         pipes.Append(id);
     const int total = pipes.Count();
     {
@@ -124,8 +153,11 @@ int Check(const CheckOptions& options) {
     }
     const double unit = HxDbGetDrawUnit(db) != 0 ? 1.0 : 0.001;
     std::cout << "pipes: " << total << " (" << (options.plan ? "plan" : "space") << " check)\n";
-    ListPipes("overlapping pipes", overlapped, unit);
-    ListPipes("zero-length pipes", zeroLength, unit);
+    const bool listed = ListPipes("overlapping pipes", overlapped, unit);
+    if (!(ListPipes("zero-length pipes", zeroLength, unit) && listed)) {
+        std::cerr << "hxwt check: " << options.input << ": some pipes found did not open\n";
+        return kExitNegative;
+    }
     const bool faults = overlapped.Count() + zeroLength.Count() > 0;
     if (options.fix)
         return WriteFixed(db, options, overlapped, zeroLength);

@@ -35,9 +35,9 @@ int copy(const CopyOptions& options) {
         return kExitUsage;
     const int readFindings = static_cast<int>(hxhost::lastFileFindings().size());
     std::string error;
-    if (!writeDrawing(db.get(), options.out, &error)) {
+    if (const ExitCode written = writeDrawing(db.get(), options.out, &error); written != kExitOk) {
         std::cerr << "hxwt: cannot write " << error << "\n";
-        return kExitUsage;
+        return written;
     }
     const int writeFindings = static_cast<int>(hxhost::lastFileFindings().size());
     std::cout << options.in << " -> " << options.out << ": " << readFindings

@@ -82,18 +82,39 @@ std::unique_ptr<AcDbDatabase> readDrawing(const std::string& path) {
     return nullptr;
 }
 
-bool writeDrawing(AcDbDatabase* db, const std::string& path, std::string* error) {
+namespace {
+
+// How many findings of the last write left an object out of the file.
+int notWritten() {
+    int n = 0;
+    for (const std::string& finding : hxhost::lastFileFindings())
+        n += finding.find("not written") != std::string::npos ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+ExitCode writeDrawing(AcDbDatabase* db, const std::string& path, std::string* error) {
+    int dropped = 0;
     const bool written = writeOutputWith(
         path,
-        [db, &path](const std::string& file, std::string* why) {
-            if (db->saveAs(fromUtf8(file).c_str(), false) == Acad::eOk)
+        [db, &path, &dropped](const std::string& file, std::string* why) {
+            if (db->saveAs(fromUtf8(file).c_str(), false) != Acad::eOk) {
+                *why = path + ": " + hxhost::lastFileError();
+                return false;
+            }
+            dropped = notWritten();
+            if (dropped == 0)
                 return true;
-            *why = path + ": " + hxhost::lastFileError();
+            *why = path + ": " + std::to_string(dropped) +
+                   " objects could not be written; the drawing would be incomplete";
             return false;
         },
         error);
     printFindings();
-    return written;
+    if (written)
+        return kExitOk;
+    return dropped > 0 ? kExitNegative : kExitUsage;
 }
 
 int printFindings() {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "ExitCode.h"
+
 class AcDbDatabase;
 
 namespace hxwt {
@@ -30,9 +32,13 @@ bool readDrawingInto(AcDbDatabase* db, const std::string& path, std::string* err
 // Writes db to path as a DXF drawing through an OutputFile: refused when path
 // is an input, written under a temporary name and renamed only when whole. A
 // device or pipe as output gets the drawing staged in the temporary
-// directory and copied in, so that nothing is ever renamed over it. False
-// with the reason in *error ("OUT: ..."); the findings go to stderr.
-bool writeDrawing(AcDbDatabase* db, const std::string& path, std::string* error);
+// directory and copied in, so that nothing is ever renamed over it. A write
+// from which the host had to leave objects out is incomplete and is not
+// committed: the output stays as it was. Gives kExitOk when written;
+// kExitNegative when the host left objects out; kExitUsage when the file
+// cannot be written; the reason in *error ("OUT: ..."), the findings on
+// stderr.
+ExitCode writeDrawing(AcDbDatabase* db, const std::string& path, std::string* error);
 
 // Prints the findings of the last DXF read or write on stderr, one a line,
 // each led by "hxwt: "; returns how many there were.

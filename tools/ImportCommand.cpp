@@ -58,9 +58,9 @@ int runImport(const ImportOptions& o) {
     }
     for (const InpMessage& m : drawn.moves)
         std::cerr << "hxwt: " << messageText(o.in, m) << "\n";
-    if (!writeDrawing(db, o.out, &error)) {
+    if (const ExitCode written = writeDrawing(db, o.out, &error); written != kExitOk) {
         std::cerr << "hxwt: cannot write " << error << "\n";
-        return kExitUsage;
+        return written;
     }
     printSummary(o, read.model, drawn);
     return kExitOk;

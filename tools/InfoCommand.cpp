@@ -31,6 +31,7 @@ struct Listing {
     std::vector<std::string> custom; // codec lines of other product entities
     std::vector<AcDbObjectId> pipes, wells, pools, equipment;
     int customCount = 0;
+    int missed = 0; // tables, records and entities that did not open
 };
 
 void listEntity(const AcDbEntity& ent, Listing& out) {
@@ -64,8 +65,13 @@ void listAttributes(const AcDbEntity& ent, Listing& out) {
     const AcDbObjectIdArray& ids = ref->attributeIds();
     for (int i = 0; i < ids.length(); ++i) {
         AcDbEntity* att = nullptr;
-        if (acdbOpenObject(att, ids[i], AcDb::kForRead) != Acad::eOk)
-            continue; // erased
+        const Acad::ErrorStatus es = acdbOpenObject(att, ids[i], AcDb::kForRead);
+        if (es == Acad::eWasErased)
+            continue;
+        if (es != Acad::eOk) {
+            ++out.missed;
+            continue;
+        }
         listEntity(*att, out);
         att->close();
     }
@@ -73,12 +79,16 @@ void listAttributes(const AcDbEntity& ent, Listing& out) {
 
 void listBlock(const AcDbBlockTableRecord& block, Listing& out) {
     AcDbBlockTableRecordIterator* it = nullptr;
-    if (block.newIterator(it) != Acad::eOk)
+    if (block.newIterator(it) != Acad::eOk) {
+        ++out.missed;
         return;
+    }
     for (; !it->done(); it->step()) {
         AcDbEntity* ent = nullptr;
-        if (it->getEntity(ent, AcDb::kForRead) != Acad::eOk)
+        if (it->getEntity(ent, AcDb::kForRead) != Acad::eOk) {
+            ++out.missed;
             continue;
+        }
         listEntity(*ent, out);
         listAttributes(*ent, out);
         ent->close();
@@ -87,17 +97,24 @@ void listBlock(const AcDbBlockTableRecord& block, Listing& out) {
 }
 
 // The names of a table's records, in table order; calls visit on each record.
+// A table or record that does not open counts in missed.
 template <class Table, class Visit>
-std::vector<std::string> recordNames(Table* table, Visit visit) {
+std::vector<std::string> recordNames(Table* table, int& missed, Visit visit) {
     std::vector<std::string> names;
-    if (table == nullptr)
+    if (table == nullptr) {
+        ++missed;
         return names;
+    }
     AcDbSymbolTableIterator* it = nullptr;
-    if (table->newIterator(it) == Acad::eOk) {
+    if (table->newIterator(it) != Acad::eOk)
+        ++missed;
+    else {
         for (; !it->done(); it->step()) {
             AcDbSymbolTableRecord* rec = nullptr;
-            if (it->getRecord(rec, AcDb::kForRead) != Acad::eOk)
+            if (it->getRecord(rec, AcDb::kForRead) != Acad::eOk) {
+                ++missed;
                 continue;
+            }
             const ACHAR* name = nullptr;
             rec->getName(name);
             names.push_back(toUtf8(name == nullptr ? L"" : name));
@@ -120,7 +137,7 @@ std::string m(double drawn, double unit) {
     return formatNumber(drawn * unit);
 }
 
-void printPipes(const std::vector<AcDbObjectId>& ids, double unit) {
+void printPipes(const std::vector<AcDbObjectId>& ids, double unit, int& missed) {
     TextTable t;
     t.addColumn("handle");
     t.addColumn("flag", TextTable::kRight);
@@ -129,7 +146,9 @@ void printPipes(const std::vector<AcDbObjectId>& ids, double unit) {
     t.addColumn("material");
     for (AcDbObjectId id : ids) {
         AcDbObjectPointer<HxDbWtPipe> p(id, AcDb::kForRead);
-        if (p.openStatus() == Acad::eOk)
+        if (p.openStatus() != Acad::eOk)
+            ++missed;
+        else
             t.addRow({handleText(id), std::to_string(static_cast<int>(p->GetPipeFlag())),
                       m(p->GetDiameter() * 1000, unit), m(p->GetPipeLength(), unit),
                       m(p->GetUpriverHeight(), unit), m(p->GetDownriverHeight(), unit),
@@ -139,7 +158,7 @@ void printPipes(const std::vector<AcDbObjectId>& ids, double unit) {
     t.print(std::cout, "    ");
 }
 
-void printWells(const std::vector<AcDbObjectId>& ids, double unit) {
+void printWells(const std::vector<AcDbObjectId>& ids, double unit, int& missed) {
     TextTable t;
     t.addColumn("handle");
     t.addColumn("name");
@@ -147,8 +166,10 @@ void printWells(const std::vector<AcDbObjectId>& ids, double unit) {
         t.addColumn(h, TextTable::kRight);
     for (AcDbObjectId id : ids) {
         AcDbObjectPointer<HxDbWtWell> w(id, AcDb::kForRead);
-        if (w.openStatus() != Acad::eOk)
+        if (w.openStatus() != Acad::eOk) {
+            ++missed;
             continue;
+        }
         const AcGePoint3d at = w->GetWellLocation();
         t.addRow({handleText(id), toUtf8(w->GetWellPrefix()) + toUtf8(w->GetWellIndex()),
                   m(at.x, unit), m(at.y, unit), m(at.z, unit), m(w->GetWellDiameter() * 1000, unit),
@@ -158,7 +179,7 @@ void printWells(const std::vector<AcDbObjectId>& ids, double unit) {
     t.print(std::cout, "    ");
 }
 
-void printPools(const std::vector<AcDbObjectId>& ids, double unit) {
+void printPools(const std::vector<AcDbObjectId>& ids, double unit, int& missed) {
     TextTable t;
     t.addColumn("handle");
     t.addColumn("name");
@@ -166,8 +187,10 @@ void printPools(const std::vector<AcDbObjectId>& ids, double unit) {
         t.addColumn(h, TextTable::kRight);
     for (AcDbObjectId id : ids) {
         AcDbObjectPointer<HxDbWtPool> p(id, AcDb::kForRead);
-        if (p.openStatus() != Acad::eOk)
+        if (p.openStatus() != Acad::eOk) {
+            ++missed;
             continue;
+        }
         const AcGePoint3d at = p->GetPoolLocation();
         t.addRow({handleText(id), toUtf8(p->GetPoolName()), m(at.x, unit), m(at.y, unit),
                   m(at.z, unit), m(p->GetPoolLength(), unit), m(p->GetPoolWidth(), unit),
@@ -177,7 +200,7 @@ void printPools(const std::vector<AcDbObjectId>& ids, double unit) {
     t.print(std::cout, "    ");
 }
 
-void printEquipment(const std::vector<AcDbObjectId>& ids, double unit) {
+void printEquipment(const std::vector<AcDbObjectId>& ids, double unit, int& missed) {
     TextTable t;
     t.addColumn("handle");
     t.addColumn("name");
@@ -185,8 +208,10 @@ void printEquipment(const std::vector<AcDbObjectId>& ids, double unit) {
         t.addColumn(h, TextTable::kRight);
     for (AcDbObjectId id : ids) {
         AcDbObjectPointer<HxDbWtEquipment> e(id, AcDb::kForRead);
-        if (e.openStatus() != Acad::eOk)
+        if (e.openStatus() != Acad::eOk) {
+            ++missed;
             continue;
+        }
         const AcGePoint3d lo = e->GetMinCorner(), hi = e->GetMaxCorner();
         t.addRow({handleText(id), toUtf8(e->GetName()), m(lo.x, unit), m(lo.y, unit), m(hi.x, unit),
                   m(hi.y, unit)});
@@ -196,16 +221,16 @@ void printEquipment(const std::vector<AcDbObjectId>& ids, double unit) {
 }
 
 // The product's entities by kind, in metres (millimetres for diameters).
-void printCustom(const Listing& listing, double unit) {
+void printCustom(Listing& listing, double unit) {
     std::cout << "custom entities: " << listing.customCount << "\n";
     if (!listing.pipes.empty())
-        printPipes(listing.pipes, unit);
+        printPipes(listing.pipes, unit, listing.missed);
     if (!listing.wells.empty())
-        printWells(listing.wells, unit);
+        printWells(listing.wells, unit, listing.missed);
     if (!listing.pools.empty())
-        printPools(listing.pools, unit);
+        printPools(listing.pools, unit, listing.missed);
     if (!listing.equipment.empty())
-        printEquipment(listing.equipment, unit);
+        printEquipment(listing.equipment, unit, listing.missed);
     for (const std::string& line : listing.custom)
         std::cout << "  " << line << "\n";
 }
@@ -217,15 +242,15 @@ int info(const std::string& path) {
     Listing listing;
     AcDbBlockTable* blocks = nullptr;
     db->getBlockTable(blocks);
-    const auto blockNames = recordNames(blocks, [&](AcDbSymbolTableRecord& rec) {
+    const auto blockNames = recordNames(blocks, listing.missed, [&](AcDbSymbolTableRecord& rec) {
         listBlock(static_cast<AcDbBlockTableRecord&>(rec), listing);
     });
     AcDbLayerTable* layers = nullptr;
     db->getLayerTable(layers);
-    const auto layerNames = recordNames(layers, [](AcDbSymbolTableRecord&) {});
+    const auto layerNames = recordNames(layers, listing.missed, [](AcDbSymbolTableRecord&) {});
     AcDbRegAppTable* apps = nullptr;
     db->getRegAppTable(apps);
-    const auto appNames = recordNames(apps, [](AcDbSymbolTableRecord&) {});
+    const auto appNames = recordNames(apps, listing.missed, [](AcDbSymbolTableRecord&) {});
 
     std::cout << "drawing: " << path << "\n";
     int total = 0;
@@ -240,7 +265,11 @@ int info(const std::string& path) {
     std::cout << "drawing unit: " << (HxDbGetDrawUnit(db.get()) != 0 ? "metres" : "millimetres")
               << "\n";
     printCustom(listing, HxDbGetDrawUnit(db.get()) != 0 ? 1.0 : 0.001);
-    return kExitOk;
+    if (listing.missed == 0)
+        return kExitOk;
+    std::cerr << "hxwt: " << path << ": " << listing.missed
+              << " tables, records or entities did not open: the listing is incomplete\n";
+    return kExitNegative;
 }
 
 } // namespace

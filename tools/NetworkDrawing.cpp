@@ -27,6 +27,10 @@ public:
         : m_model(model), m_db(db), m_drawn(drawn) {}
 
     bool run(std::string* error) {
+        if (acdbRegApp(kElevationApp) != RTNORM) {
+            *error = "the drawing refused the application " + toUtf8(kElevationApp);
+            return false;
+        }
         placeNodes();
         m_wellSize = wellSize();
         m_handles.resize(m_model.links.size());
@@ -105,10 +109,16 @@ private:
     void drawElevation(const InpNode& n, const Place& p) {
         const std::wstring text = fromUtf8(inpNumber(n.elevation, 4));
         auto* symbol = new HxDbSymbElevation(AcGePoint3d(p.x, p.y, 0.0), text.c_str());
-        acdbRegApp(kElevationApp);
+        // The elevation tag is what makes the symbol a ground-level sample:
+        // a symbol without it would be drawn but never read back.
         resbuf* xdata = acutBuildList(1001, kElevationApp, 1000, text.c_str(), 0);
-        symbol->setXData(xdata);
+        const bool tagged = xdata != nullptr && symbol->setXData(xdata) == Acad::eOk;
         acutRelRb(xdata);
+        if (!tagged) {
+            delete symbol;
+            m_refused = "the elevation tag of " + n.id;
+            return;
+        }
         add(symbol, "the elevation of " + n.id, m_drawn.symbols);
     }
 

@@ -74,12 +74,14 @@ bool writeReport(const std::string& templatePath, const ReportContent& content,
                  const std::string& out, std::string* error, bool* badTemplate) {
     HxWtWordApplication word;
     *badTemplate = false;
-    if (!word.LoadTemplate(fromUtf8(templatePath).c_str())) {
-        *badTemplate = true;
-        *error = "Word cannot make a document from this template";
-        return false;
-    }
     try {
+        // LoadTemplate throws the framework's memory exception when the
+        // template's name cannot be made into an automation string.
+        if (!word.LoadTemplate(fromUtf8(templatePath).c_str())) {
+            *badTemplate = true;
+            *error = "Word cannot make a document from this template";
+            return false;
+        }
         fill(word, content, out);
         return true;
     } catch (CException* e) {

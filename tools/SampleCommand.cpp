@@ -220,12 +220,12 @@ int runSample(const SampleOptions& options) {
     it->second.draw(drawer);
     if (!drawer.ok()) {
         std::cerr << "hxwt: the drawing refused an entity of sample " << options.name << "\n";
-        return kExitUsage;
+        return kExitNegative;
     }
     std::string error;
-    if (!writeDrawing(db.get(), options.out, &error)) {
+    if (const ExitCode written = writeDrawing(db.get(), options.out, &error); written != kExitOk) {
         std::cerr << "hxwt: cannot write " << error << "\n";
-        return kExitUsage;
+        return written;
     }
     return kExitOk;
 }

@@ -133,10 +133,17 @@ int sizeOfInsertedValve(const ValveOptions& o, const Size* newSize) {
         return kExitNegative;
     }
     if (newSize != nullptr) {
-        HxWtSetValveSizeData(id, newSize->length, newSize->height);
+        if (HxWtSetValveSizeData(id, newSize->length, newSize->height) == 0) {
+            std::cerr << "hxwt valve: " << o.input << ": handle " << o.ref
+                      << ": the size marker could not be changed; nothing written\n";
+            return kExitNegative;
+        }
         HxWtGetValveSizeData(id, size.length, size.height);
-        if (!writeDrawing(currentDatabase(), o.output, &error))
-            return usage("cannot write " + error);
+        if (const ExitCode written = writeDrawing(currentDatabase(), o.output, &error);
+            written != kExitOk) {
+            std::cerr << "hxwt: cannot write " << error << "\n";
+            return written;
+        }
     }
     printSize(o, where, size);
     return kExitOk;

@@ -10,7 +10,8 @@
 namespace {
 
 const char* const kExitCodes = "Exit codes: 0 success; 1 the job ran and the answer is negative "
-                               "(graph not built, faults found, no samples); 2 bad usage, an "
+                               "(graph not built, faults found, no samples) or the host refused a "
+                               "call; 2 bad usage, an "
                                "input that does not read or an output that cannot be written.";
 
 // Parses and runs; CLI11's own codes (106, 109, ...) become the tool's usage

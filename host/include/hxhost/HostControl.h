@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #define HX_CONTROL_API __attribute__((visibility("default")))
 
@@ -50,6 +51,8 @@ HX_CONTROL_API void resetLedger();
 
 // Fault injection: the next `times` calls of `operation`, after `skip` calls
 // that succeed, fail. A later call for the same operation replaces the plan.
+// The operation kFaultAny stands for every failable call, whatever its
+// operation: failNext(kFaultAny, 1, n) fails the (n+1)th failable call.
 HX_CONTROL_API void failNext(const std::string& operation, int times = 1, int skip = 0);
 // Host-internal: true when this call of `operation` is to fail (consumes it).
 HX_CONTROL_API bool shouldFail(const char* operation);
@@ -57,6 +60,11 @@ HX_CONTROL_API bool shouldFail(const char* operation);
 HX_CONTROL_API int pendingFaults(const std::string& operation);
 // Drops every pending fault.
 HX_CONTROL_API void clearFaults();
+// How many failable calls were made (every operation, failed or not), and the
+// operations of the calls that a plan made fail, in order. clearFaults resets
+// both.
+HX_CONTROL_API int failableCalls();
+HX_CONTROL_API const std::vector<std::string>& failedOperations();
 
 // Names of the operations that consult fault injection, and what the refused
 // call gives.
@@ -72,6 +80,9 @@ constexpr const char* kFaultSetXData = "setXData";            // eOutOfMemory
 constexpr const char* kFaultSymbolTable = "getSymbolTable";   // eWasOpenForWrite (table null)
 constexpr const char* kFaultRegApp = "acdbRegApp";            // RTERROR
 constexpr const char* kFaultTransaction = "startTransaction"; // null transaction
+// Reading drawing files (readDwgFile): the file does not read
+// (eFileAccessErr).
+constexpr const char* kFaultReadFile = "readDwgFile";
 // AcDbDatabase::wblock(AcDbDatabase*&): eOutOfMemory, output null.
 constexpr const char* kFaultWblock = "wblock";
 // AcDbDatabase::saveAs: eFileAccessErr, the file on disk untouched.
@@ -90,5 +101,7 @@ constexpr const char* kFaultWordStart = "startWord";
 // IDispatch::Invoke of an in-process Word object answers RPC_E_DISCONNECTED,
 // as a call into a Word that went away does.
 constexpr const char* kFaultInvoke = "IDispatch::Invoke";
+// Any of the above (see failNext).
+constexpr const char* kFaultAny = "*";
 
 } // namespace hxhost

@@ -231,7 +231,18 @@ void COleDispatchDriver::SetProperty(DISPID dispid, VARTYPE vtProp, ...) {
     const BYTE info[2] = {static_cast<BYTE>(vtProp), 0};
     const WORD flags = vtProp == VT_DISPATCH ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
     va_list args;
+    // The framework's signature ends its named parameters with a VARTYPE,
+    // which is promoted to int when passed; clang warns about that. The
+    // arguments after it are read by their own types, so the promoted slot
+    // itself is never read through va_arg.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wvarargs"
+#endif
     va_start(args, vtProp);
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
     try {
         invokeV(m_lpDispatch, dispid, flags, VT_EMPTY, nullptr, info, args);
     } catch (...) {

@@ -56,27 +56,41 @@ private:
     const DxfTextDecoder& m_decoder;
 };
 
+// The alignment mode of group `code` (0 when absent); a value outside
+// 0 .. last stops the read, as no mode of the enumeration holds it.
+template <class Mode>
+Mode alignmentMode(const Fields& f, int code, Mode last, const char* expected) {
+    const long long value = f.integer(code, 0);
+    if (value < 0 || value > static_cast<long long>(last))
+        f.reader().fail(*f.find(code), expected);
+    return static_cast<Mode>(value);
+}
+
+AcDb::TextVertMode verticalMode(const Fields& f, int code) {
+    return alignmentMode(f, code, AcDb::kTextTop, "a vertical alignment of 0 to 3");
+}
+
 void readTextPart(const Fields& f, AcDbText& text) {
     text.setPosition(f.point(10));
     text.setHeight(std::fabs(f.real(40, 0)));
     text.setTextString(f.text(1).c_str());
     text.setRotation(f.real(50, 0) * kRadians);
-    const long long horz = f.integer(72, 0);
-    text.setHorizontalMode(static_cast<AcDb::TextHorzMode>(horz));
+    text.setHorizontalMode(
+        alignmentMode(f, 72, AcDb::kTextFit, "a horizontal alignment of 0 to 5"));
     text.setAlignmentPoint(f.find(11) ? f.point(11) : f.point(10));
 }
 
 std::unique_ptr<AcDbEntity> readText(const Fields& f) {
     auto text = std::make_unique<AcDbText>();
     readTextPart(f, *text);
-    text->setVerticalMode(static_cast<AcDb::TextVertMode>(f.integer(73, 0)));
+    text->setVerticalMode(verticalMode(f, 73));
     return text;
 }
 
 std::unique_ptr<AcDbEntity> readAttribute(const Fields& f) {
     auto att = std::make_unique<AcDbAttribute>();
     readTextPart(f, *att);
-    att->setVerticalMode(static_cast<AcDb::TextVertMode>(f.integer(74, 0)));
+    att->setVerticalMode(verticalMode(f, 74));
     if (att->setTag(f.text(2).c_str()) != Acad::eOk)
         f.reader().failAt(f.all().empty() ? 0 : f.all().front()->line - 1,
                           "expected an attribute tag (group code 2) without blanks");
@@ -87,7 +101,7 @@ std::unique_ptr<AcDbEntity> readAttribute(const Fields& f) {
 std::unique_ptr<AcDbEntity> readAttributeDefinition(const Fields& f) {
     auto def = std::make_unique<AcDbAttributeDefinition>();
     readTextPart(f, *def);
-    def->setVerticalMode(static_cast<AcDb::TextVertMode>(f.integer(74, 0)));
+    def->setVerticalMode(verticalMode(f, 74));
     if (def->setTag(f.text(2).c_str()) != Acad::eOk)
         f.reader().failAt(f.all().empty() ? 0 : f.all().front()->line - 1,
                           "expected an attribute tag (group code 2) without blanks");

@@ -97,6 +97,10 @@ Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, boo
     if (fileName == nullptr)
         return Acad::eInvalidInput;
     const std::string path = hxhost::hostPath(fileName);
+    if (hxhost::shouldFail(hxhost::kFaultReadFile)) {
+        hxhost::lastError() = path + ":0: the file cannot be read";
+        return Acad::eFileAccessErr;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         hxhost::lastError() = path + ":0: the file does not open";

@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 #include <sstream>
+#include <vector>
 
 namespace hxhost {
 namespace {
@@ -16,6 +17,8 @@ struct FaultPlan {
 struct Ledger {
     std::array<int, kResourceCount> counts{};
     std::map<std::string, FaultPlan> faults;
+    int calls = 0;
+    std::vector<std::string> failed;
 };
 
 Ledger& ledger() {
@@ -55,9 +58,15 @@ const char* resourceName(Resource r) {
     return "?";
 }
 
-void acquired(Resource r, int n) { ledger().counts[static_cast<int>(r)] += n; }
-void released(Resource r, int n) { ledger().counts[static_cast<int>(r)] -= n; }
-int outstanding(Resource r) { return ledger().counts[static_cast<int>(r)]; }
+void acquired(Resource r, int n) {
+    ledger().counts[static_cast<int>(r)] += n;
+}
+void released(Resource r, int n) {
+    ledger().counts[static_cast<int>(r)] -= n;
+}
+int outstanding(Resource r) {
+    return ledger().counts[static_cast<int>(r)];
+}
 
 std::string describeOutstanding() {
     std::ostringstream out;
@@ -69,17 +78,19 @@ std::string describeOutstanding() {
     return out.str();
 }
 
-void resetLedger() { ledger().counts.fill(0); }
+void resetLedger() {
+    ledger().counts.fill(0);
+}
 
 void failNext(const std::string& operation, int times, int skip) {
     ledger().faults[operation] = FaultPlan{skip, times};
 }
 
-bool shouldFail(const char* operation) {
-    auto& faults = ledger().faults;
-    auto it = faults.find(operation);
-    if (it == faults.end())
-        return false;
+namespace {
+
+// Consumes one call of the plan at it; true when that call is to fail.
+bool consume(std::map<std::string, FaultPlan>& faults,
+             std::map<std::string, FaultPlan>::iterator it) {
     FaultPlan& plan = it->second;
     if (plan.skip > 0) {
         --plan.skip;
@@ -92,11 +103,39 @@ bool shouldFail(const char* operation) {
     return true;
 }
 
+} // namespace
+
+bool shouldFail(const char* operation) {
+    Ledger& l = ledger();
+    ++l.calls;
+    auto it = l.faults.find(operation);
+    bool fail = it != l.faults.end() && consume(l.faults, it);
+    if (!fail) {
+        it = l.faults.find(kFaultAny);
+        fail = it != l.faults.end() && consume(l.faults, it);
+    }
+    if (fail)
+        l.failed.emplace_back(operation);
+    return fail;
+}
+
 int pendingFaults(const std::string& operation) {
     auto it = ledger().faults.find(operation);
     return it == ledger().faults.end() ? 0 : it->second.times;
 }
 
-void clearFaults() { ledger().faults.clear(); }
+void clearFaults() {
+    Ledger& l = ledger();
+    l.faults.clear();
+    l.calls = 0;
+    l.failed.clear();
+}
+
+int failableCalls() {
+    return ledger().calls;
+}
+const std::vector<std::string>& failedOperations() {
+    return ledger().failed;
+}
 
 } // namespace hxhost

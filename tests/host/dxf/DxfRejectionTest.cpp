@@ -43,7 +43,10 @@ TEST_F(DxfRejection, MalformedFilesNameTheLineAndWhatWasExpected) {
         {"abc\nSECTION\n", ":1: expected a group code, found 'abc'"},
         {dxfFile("  0\nCIRCLE\n  5\n2F\n 10\nx1\n"), ":19: expected a number for group code 10"},
         {dxfFile("  0\nINSERT\n  5\n2F\n  2\nNOPE\n"), ":15: expected the block 'NOPE'"},
-        {dxfFile("  0\nLINE\n  5\n2F\n  0\nLINE\n  5\n2F\n"), "handle 2F used twice"}};
+        {dxfFile("  0\nLINE\n  5\n2F\n  0\nLINE\n  5\n2F\n"), "handle 2F used twice"},
+        {dxfFile("  0\nTEXT\n  5\n2F\n 72\n65\n"),
+         ":19: expected a horizontal alignment of 0 to 5"},
+        {dxfFile("  0\nTEXT\n  5\n2F\n 73\n-1\n"), ":19: expected a vertical alignment of 0 to 3"}};
     for (const auto& c : cases)
         expectRejected(c.text, c.message);
 }

@@ -21,3 +21,16 @@ TEST(HostControl, FaultPlanSkipsThenFailsThenStops) {
     EXPECT_FALSE(shouldFail("op"));
     EXPECT_FALSE(shouldFail("other"));
 }
+
+TEST(HostControl, AnyPlanCountsEveryOperationAndRecordsWhatFailed) {
+    failNext(kFaultAny, 1, 2);
+    EXPECT_FALSE(shouldFail("a"));
+    EXPECT_FALSE(shouldFail("b"));
+    EXPECT_TRUE(shouldFail("c"));
+    EXPECT_FALSE(shouldFail("a"));
+    EXPECT_EQ(failableCalls(), 4);
+    EXPECT_EQ(failedOperations(), std::vector<std::string>{"c"});
+    clearFaults();
+    EXPECT_EQ(failableCalls(), 0);
+    EXPECT_TRUE(failedOperations().empty());
+}

@@ -1,0 +1,27 @@
+// Replays kept inputs through a fuzz harness without libFuzzer: every file of
+// the folders given on the command line, once each. The ordinary test build
+// runs the inputs under tests/fuzz/HARNESS this way, so an input that once
+// made a harness fail stays a regression case (under the sanitizers too).
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+int main(int argc, char** argv) {
+    int replayed = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                          std::istreambuf_iterator<char>());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+            ++replayed;
+        }
+    }
+    std::printf("replayed %d inputs\n", replayed);
+    return replayed > 0 ? 0 : 1;
+}
