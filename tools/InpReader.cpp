@@ -114,13 +114,17 @@ private:
                 error(line, "text before the first section");
                 continue;
             }
-            Section& s = m_sections.back();
-            if (s.firstText.empty())
-                s.firstText = content;
             Record r{line, {}};
             std::istringstream fields(content);
             for (std::string f; fields >> f;)
                 r.fields.push_back(f);
+            // A line of other white space (form feeds, vertical tabs) is
+            // blank too: every record has at least one field.
+            if (r.fields.empty())
+                continue;
+            Section& s = m_sections.back();
+            if (s.firstText.empty())
+                s.firstText = content;
             s.records.push_back(std::move(r));
         }
     }
