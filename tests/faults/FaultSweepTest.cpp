@@ -8,6 +8,7 @@
 #include "OutputCheck.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -158,7 +159,10 @@ class FaultSweepTest : public ::testing::TestWithParam<Case> {
 protected:
     void SetUp() override {
         const Case& c = GetParam();
-        m_dir = fs::path(::testing::TempDir()) / ("hxfault-" + caseName({c, 0}));
+        // One folder per process and case: sweeps of other builds may run
+        // at the same time on this machine.
+        m_dir = fs::path(::testing::TempDir()) /
+                ("hxfault-" + std::to_string(::getpid()) + "-" + caseName({c, 0}));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
         m_out = (m_dir / ("out" + extensionOf(c.command->output))).string();
