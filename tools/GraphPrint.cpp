@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "TextTable.h"
+#include "ToolText.h"
 
 namespace hxwt {
 namespace {
@@ -27,23 +28,6 @@ std::string textList(const std::vector<std::string>& list) {
 
 std::string indexText(int index) {
     return index < 0 ? "-" : std::to_string(index);
-}
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-            out += buf;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 template <class T, class Write> std::string jsonArray(const std::vector<T>& list, Write write) {

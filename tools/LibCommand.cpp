@@ -69,7 +69,8 @@ std::string jsonNotes(const std::vector<CatalogueNote>& notes) {
     std::string out = "[";
     for (const CatalogueNote& note : notes) {
         out += out.size() > 1 ? ", " : "";
-        out += "{\"file\": " + jsonText(note.file) + ", \"state\": " + jsonText(note.state) + "}";
+        out +=
+            "{\"file\": " + jsonString(note.file) + ", \"state\": " + jsonString(note.state) + "}";
     }
     return out + "]";
 }
@@ -80,9 +81,9 @@ int printAnswer(const LibOptions& o, const char* what, const std::string& hostPa
     const std::string local = hostPath.empty() ? std::string() : localPath(hostPath);
     const bool exists = !local.empty() && pathExists(local);
     if (o.json) {
-        std::cout << "{\"name\": " << jsonText(o.name)
+        std::cout << "{\"name\": " << jsonString(o.name)
                   << ", \"found\": " << (hostPath.empty() ? "false" : "true")
-                  << ", \"path\": " << jsonText(hostPath) << ", \"file\": " << jsonText(local)
+                  << ", \"path\": " << jsonString(hostPath) << ", \"file\": " << jsonString(local)
                   << ", \"exists\": " << (exists ? "true" : "false")
                   << ", \"catalogues\": " << jsonNotes(notes) << "}\n";
     }

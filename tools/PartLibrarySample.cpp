@@ -166,8 +166,8 @@ AcDbBlockTableRecord* addBlock(AcDbDatabase* db, const std::wstring& name) {
 }
 
 // Valves inserted in a pipe line: each valve's block holds its symbol and its
-// marker at the reference's position. The last valve's marker is off its
-// position (a block without a valid marker).
+// marker at the reference's position, which is also the block's base point. The last valve's marker
+// is off its position (a block without a valid marker).
 bool writeInsertedValves(const std::string& path) {
     hxhost::resetDrawings();
     AcDbDatabase* db = acdbHostApplicationServices()->workingDatabase();
@@ -188,6 +188,9 @@ bool writeInsertedValves(const std::string& path) {
         if (block == nullptr)
             return false;
         const AcGePoint3d at(v.x, 0, 0);
+        // The block is drawn where it is inserted: its base point is the
+        // reference's position, so other programs show it in place.
+        block->setOrigin(at);
         paintPart(block, at + AcGeVector3d(v.markerOffset, 0, 0), v.symbol, v.length, v.height,
                   nullptr);
         AcDbObjectId blockId;

@@ -1,30 +1,12 @@
 // Output helpers of the part-library subcommands.
 #include "PartToolText.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
 #include "hxhost/HostPath.h"
 
 namespace hxwt {
-
-std::string jsonText(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-            out += buf;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 std::string localPath(const std::string& hostPath) {
     return hxhost::hostPath(hostPath);

@@ -1,13 +1,10 @@
-// Output helpers of hxwt lib and hxwt valve: JSON strings, the paths of
+// Output helpers of hxwt lib and hxwt valve: the paths of
 // answers as this system sees them, and the installation directory option.
 #pragma once
 
 #include <string>
 
 namespace hxwt {
-
-// text as a JSON string literal (quotes and control characters escaped).
-std::string jsonText(const std::string& text);
 
 // The platform path of a host path (UTF-8 both) and whether it exists.
 std::string localPath(const std::string& hostPath);

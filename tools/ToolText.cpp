@@ -1,6 +1,8 @@
 // Text helpers of the tool and the exit code of the subcommand that ran.
 #include "ToolText.h"
 
+#include <cstdio>
+
 #include <unistd.h>
 
 #include <vector>
@@ -48,6 +50,23 @@ std::string defaultModulePath() {
     std::string::size_type slash = exe.rfind('/');
     std::string dir = slash == std::string::npos ? std::string(".") : exe.substr(0, slash);
     return dir + "/libHxWtUtility.so";
+}
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+            out += buf;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
 } // namespace hxwt

@@ -46,8 +46,8 @@ struct Size {
 
 void printSize(const ValveOptions& o, const std::string& where, const Size& size) {
     if (o.json) {
-        std::cout << "{\"file\": " << jsonText(o.input) << ", \"ref\": " << jsonText(o.ref)
-                  << ", \"valve\": " << jsonText(where)
+        std::cout << "{\"file\": " << jsonString(o.input) << ", \"ref\": " << jsonString(o.ref)
+                  << ", \"valve\": " << jsonString(where)
                   << ", \"length\": " << formatNumber(size.length)
                   << ", \"height\": " << formatNumber(size.height) << ", \"unit\": \"mm\"}\n";
         return;

@@ -154,10 +154,16 @@ public:
     // Needs the block open (eNotOpenForRead; iterator null).
     Acad::ErrorStatus newIterator(AcDbBlockTableRecordIterator*& iterator, bool atBeginning = true,
                                   bool skipDeleted = true) const;
+    // The base point: the point of the block's own coordinates that a block
+    // reference puts at its position (the origin unless set).
+    AcGePoint3d origin() const { return m_origin; }
+    // Needs the record open for write (eNotOpenForWrite).
+    Acad::ErrorStatus setOrigin(const AcGePoint3d& origin);
 
 private:
     friend class hxhost::DbAccess;
     AcDbObjectIdArray m_entities;
+    AcGePoint3d m_origin;
 };
 
 class HX_DB_API AcDbBlockTable : public AcDbSymbolTable {

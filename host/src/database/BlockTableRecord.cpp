@@ -1,5 +1,6 @@
 // Block definitions: appending entities and iterating over them.
 #include "database/DbAccess.h"
+#include "hxhost/WriteSetter.h"
 #include "database/IdCursor.h"
 #include "database/OpenRules.h"
 
@@ -76,4 +77,8 @@ Acad::ErrorStatus AcDbBlockTableRecordIterator::getEntity(AcDbEntity*& entity, A
         hxhost::openById(obj, m_cursor->current(), mode, openErased, AcDbEntity::desc(), true);
     entity = static_cast<AcDbEntity*>(obj);
     return es;
+}
+
+Acad::ErrorStatus AcDbBlockTableRecord::setOrigin(const AcGePoint3d& origin) {
+    return hxhost::setWhenWritable(*this, m_origin, origin);
 }

@@ -9,6 +9,7 @@
 #include "dbents.h"
 
 #include <algorithm>
+#include <map>
 
 namespace hxhost {
 namespace {
@@ -105,6 +106,17 @@ private:
         return id;
     }
 
+    // The base point of the block of that name (the origin when the file has
+    // no block of that name); the first block of a name counts.
+    AcGePoint3d blockOrigin(const std::wstring& name) {
+        if (m_blockOrigins.empty()) {
+            for (const DxfBlock& block : m_model.blocks)
+                m_blockOrigins.emplace(block.name, block.origin);
+        }
+        auto it = m_blockOrigins.find(name);
+        return it == m_blockOrigins.end() ? AcGePoint3d() : it->second;
+    }
+
     template <class Make>
     void records(std::vector<DxfTableRecord>& recs, AcDbObjectId tableId, Make make) {
         auto* table = AcDbSymbolTable::cast(DbAccess::objectOf(tableId));
@@ -114,6 +126,8 @@ private:
                      "expected a unique record name, found '" + dxfAscii(rec.name) + "' twice");
             AcDbSymbolTableRecord* obj = make();
             DbAccess::setName(*obj, rec.name);
+            if (auto* block = AcDbBlockTableRecord::cast(obj))
+                block->setOrigin(blockOrigin(rec.name));
             if (auto* layer = AcDbLayerTableRecord::cast(obj)) {
                 layer->setIsLocked((rec.flags & 4) != 0);
                 layer->setColorIndex(static_cast<Adesk::UInt16>(std::abs(rec.color)));
@@ -230,6 +244,7 @@ private:
     AcDbDatabase& m_db;
     DatabaseStore& m_store;
     Adesk::UInt64 m_fresh = 1;
+    std::map<std::wstring, AcGePoint3d> m_blockOrigins;
 };
 
 } // namespace

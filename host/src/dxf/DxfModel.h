@@ -38,6 +38,7 @@ struct DxfTableRecord {
 struct DxfBlock {
     std::wstring name;
     int line = 0;
+    AcGePoint3d origin; // the base point (groups 10, 20, 30)
     std::vector<DxfEntityRecord> entities;
 };
 

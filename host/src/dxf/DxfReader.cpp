@@ -212,9 +212,10 @@ private:
             const std::string ownerHex = owner ? owner->value : name->value;
             if (const DxfTag* h = find(head, 5))
                 m_model.fileHandles["BLOCK:" + ownerHex] = m_tags.handle(*h);
-            const DxfTag* base = find(head, 10);
-            if (base && m_tags.real(*base) != 0.0)
-                finding(tag.line, "base point of block '" + name->value + "' not kept");
+            for (const DxfTag& v : head) {
+                if (v.code == 10 || v.code == 20 || v.code == 30)
+                    block.origin[static_cast<unsigned>(v.code / 10 - 1)] = m_tags.real(v);
+            }
             entitySection(&block);
             const std::vector<DxfTag> tail = body();
             if (const DxfTag* h = find(tail, 5))

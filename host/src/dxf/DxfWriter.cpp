@@ -251,7 +251,8 @@ private:
             m_out.tag(100, "AcDbBlockBegin");
             m_out.text(2, name);
             m_out.integer(70, 0);
-            m_out.point(10, 0, 0, 0);
+            const AcGePoint3d base = block->origin();
+            m_out.point(10, base.x, base.y, base.z);
             m_out.text(3, name);
             m_out.tag(1, "");
             if (!isLayoutBlock(name))

@@ -112,3 +112,30 @@ TEST_F(DxfRoundTrip, EzdxfAcceptsTheFilesWeWrite) {
 }
 
 } // namespace
+
+TEST_F(DxfRoundTrip, BlockBasePointIsWrittenAndReadBack) {
+    const AcDbObjectId ref = addBlockWithAttribute();
+    AcDbBlockReference* insert = nullptr;
+    ASSERT_EQ(acdbOpenObject(insert, ref, AcDb::kForRead), Acad::eOk);
+    AcDbBlockTableRecord* block = nullptr;
+    ASSERT_EQ(acdbOpenObject(block, insert->blockTableRecord(), AcDb::kForRead), Acad::eOk);
+    insert->close();
+    EXPECT_EQ(block->setOrigin({20, 30, 0}), Acad::eNotOpenForWrite);
+    ASSERT_EQ(block->upgradeOpen(), Acad::eOk);
+    EXPECT_EQ(block->setOrigin({20, 30, 1.5}), Acad::eOk);
+    block->close();
+
+    const std::string path = tempFile("base.dxf");
+    ASSERT_EQ(db()->saveAs(wide(path).c_str(), false), Acad::eOk);
+    auto* copy = new AcDbDatabase(false, false);
+    ASSERT_EQ(copy->readDwgFile(wide(path).c_str()), Acad::eOk) << hxhost::lastFileError();
+    EXPECT_TRUE(hxhost::lastFileFindings().empty());
+    AcDbBlockTable* table = nullptr;
+    ASSERT_EQ(copy->getBlockTable(table, AcDb::kForRead), Acad::eOk);
+    AcDbBlockTableRecord* copied = nullptr;
+    ASSERT_EQ(table->getAt(L"ELEV", copied, AcDb::kForRead), Acad::eOk);
+    table->close();
+    EXPECT_EQ(copied->origin(), AcGePoint3d(20, 30, 1.5));
+    copied->close();
+    delete copy;
+}
