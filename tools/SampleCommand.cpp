@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "HxWtDbObject.h"
 #include "ExitCode.h"
@@ -92,72 +93,101 @@ private:
     int m_refused = 0;
 };
 
-void drawGravity(SampleDrawer& d) {
-    d.pool("O", 0, 0, 12.0);
-    d.well("W1", 30, 0, 12.2);
-    d.well("W2", 60, 0, 12.4);
-    d.well("W3", 90, 0, 12.6);
-    d.well("W4", 30, 30, 12.5);
-    d.well("W5", 30, 60, 12.8);
-    d.well("W6", 60, -30, 12.7);
-    d.equipment("E", 120, 0);
-    d.point("G1", 95, 8);
-    d.point("G2", 24, 35);
-    d.point("G3", 66, -34);
-    d.pipe("W1", "O", 0.5, 10.15, 10.0);
-    d.pipe("W2", "W1", 0.4, 10.3, 10.15);
-    d.pipe("W3", "W2", 0.3, 10.45, 10.3);
-    d.pipe("W4", "W1", 0.3, 10.3, 10.15);
-    d.pipe("W5", "W4", 0.3, 10.45, 10.3);
-    d.pipe("W6", "W2", 0.3, 10.45, 10.3);
-    d.pipe("E", "W3", 0.2, 10.6, 10.45);
-    d.pipe("G1", "W3", 0.2, 11.0, 10.9, HxDbWtPipe::kConnectPipe);
-    d.pipe("G2", "W4", 0.2, 11.0, 10.9, HxDbWtPipe::kConnectPipe);
-    d.pipe("G3", "W6", 0.2, 11.0, 10.9, HxDbWtPipe::kConnectPipe);
+// One bundled network as rows, drawn in this order: pools, wells, equipment,
+// bare points, then pipes (the first pipe listed is drawn first).
+struct PlacedRow {
+    const char* name;
+    double x, y, z;
+};
+struct PipeRow {
+    const char* from;
+    const char* to;
+    double diameter, upriver, downriver;
+    HxDbWtPipe::PipeFlag flag;
+};
+struct NetworkRows {
+    std::vector<PlacedRow> pools, wells, equipment, points;
+    std::vector<PipeRow> pipes;
+};
+
+void drawRows(SampleDrawer& d, const NetworkRows& rows) {
+    for (const PlacedRow& r : rows.pools)
+        d.pool(r.name, r.x, r.y, r.z);
+    for (const PlacedRow& r : rows.wells)
+        d.well(r.name, r.x, r.y, r.z);
+    for (const PlacedRow& r : rows.equipment)
+        d.equipment(r.name, r.x, r.y);
+    for (const PlacedRow& r : rows.points)
+        d.point(r.name, r.x, r.y);
+    for (const PipeRow& p : rows.pipes)
+        d.pipe(p.from, p.to, p.diameter, p.upriver, p.downriver, p.flag);
 }
 
-void drawPressure(SampleDrawer& d) {
-    d.well("S1", 0, 0, 15.0);
-    d.well("J1", 40, 0, 14.8);
-    d.well("J2", 80, 0, 14.6);
-    d.well("J3", 40, 40, 14.9);
-    d.well("J4", 80, -40, 14.5);
-    d.well("J5", 120, 0, 14.4);
-    d.pipe("S1", "J1", 0.4, 13.5, 13.4);
-    d.pipe("J1", "J2", 0.3, 13.4, 13.3);
-    d.pipe("J1", "J3", 0.2, 13.4, 13.3);
-    d.pipe("J2", "J4", 0.2, 13.3, 13.2);
-    d.pipe("J2", "J5", 0.3, 13.3, 13.2);
-}
+constexpr HxDbWtPipe::PipeFlag kNet = HxDbWtPipe::kNetworkPipe;
+constexpr HxDbWtPipe::PipeFlag kGulley = HxDbWtPipe::kConnectPipe;
 
-void drawLoop(SampleDrawer& d) {
-    d.pool("O", 0, 0, 12.0);
-    d.well("W1", 30, 0, 12.2);
-    d.well("W2", 60, 0, 12.4);
-    d.well("W3", 45, 30, 12.6);
-    d.pipe("W1", "O", 0.4, 10.15, 10.0);
-    d.pipe("W2", "W1", 0.3, 10.3, 10.15);
-    d.pipe("W3", "W2", 0.3, 10.45, 10.3);
-    d.pipe("W3", "W1", 0.3, 10.45, 10.15);
-}
+const NetworkRows kGravity = {{{"O", 0, 0, 12.0}},
+                              {{"W1", 30, 0, 12.2},
+                               {"W2", 60, 0, 12.4},
+                               {"W3", 90, 0, 12.6},
+                               {"W4", 30, 30, 12.5},
+                               {"W5", 30, 60, 12.8},
+                               {"W6", 60, -30, 12.7}},
+                              {{"E", 120, 0, 0}},
+                              {{"G1", 95, 8, 0}, {"G2", 24, 35, 0}, {"G3", 66, -34, 0}},
+                              {{"W1", "O", 0.5, 10.15, 10.0, kNet},
+                               {"W2", "W1", 0.4, 10.3, 10.15, kNet},
+                               {"W3", "W2", 0.3, 10.45, 10.3, kNet},
+                               {"W4", "W1", 0.3, 10.3, 10.15, kNet},
+                               {"W5", "W4", 0.3, 10.45, 10.3, kNet},
+                               {"W6", "W2", 0.3, 10.45, 10.3, kNet},
+                               {"E", "W3", 0.2, 10.6, 10.45, kNet},
+                               {"G1", "W3", 0.2, 11.0, 10.9, kGulley},
+                               {"G2", "W4", 0.2, 11.0, 10.9, kGulley},
+                               {"G3", "W6", 0.2, 11.0, 10.9, kGulley}}};
 
-void drawSupply(SampleDrawer& d) {
-    d.well("S1", 0, 0, 15.0);
-    d.well("J1", 40, 0, 14.8);
-    d.well("J2", 80, 0, 14.6);
-    d.well("J3", 80, 40, 14.7);
-    d.well("J4", 40, 40, 14.9);
-    d.well("J5", 120, 40, 14.5);
-    d.well("J6", 160, 40, 14.4);
-    d.pipe("S1", "J1", 0.4, 13.5, 13.4);
-    d.pipe("S1", "J4", 0.4, 13.5, 13.4);
-    d.pipe("J1", "J2", 0.3, 13.4, 13.3);
-    d.pipe("J2", "J3", 0.3, 13.3, 13.3);
-    d.pipe("J3", "J4", 0.3, 13.3, 13.4);
-    d.pipe("J4", "J1", 0.3, 13.4, 13.4);
-    d.pipe("J3", "J5", 0.2, 13.3, 13.2);
-    d.pipe("J5", "J6", 0.2, 13.2, 13.1);
-}
+const NetworkRows kPressure = {{},
+                               {{"S1", 0, 0, 15.0},
+                                {"J1", 40, 0, 14.8},
+                                {"J2", 80, 0, 14.6},
+                                {"J3", 40, 40, 14.9},
+                                {"J4", 80, -40, 14.5},
+                                {"J5", 120, 0, 14.4}},
+                               {},
+                               {},
+                               {{"S1", "J1", 0.4, 13.5, 13.4, kNet},
+                                {"J1", "J2", 0.3, 13.4, 13.3, kNet},
+                                {"J1", "J3", 0.2, 13.4, 13.3, kNet},
+                                {"J2", "J4", 0.2, 13.3, 13.2, kNet},
+                                {"J2", "J5", 0.3, 13.3, 13.2, kNet}}};
+
+const NetworkRows kLoop = {{{"O", 0, 0, 12.0}},
+                           {{"W1", 30, 0, 12.2}, {"W2", 60, 0, 12.4}, {"W3", 45, 30, 12.6}},
+                           {},
+                           {},
+                           {{"W1", "O", 0.4, 10.15, 10.0, kNet},
+                            {"W2", "W1", 0.3, 10.3, 10.15, kNet},
+                            {"W3", "W2", 0.3, 10.45, 10.3, kNet},
+                            {"W3", "W1", 0.3, 10.45, 10.15, kNet}}};
+
+const NetworkRows kSupply = {{},
+                             {{"S1", 0, 0, 15.0},
+                              {"J1", 40, 0, 14.8},
+                              {"J2", 80, 0, 14.6},
+                              {"J3", 80, 40, 14.7},
+                              {"J4", 40, 40, 14.9},
+                              {"J5", 120, 40, 14.5},
+                              {"J6", 160, 40, 14.4}},
+                             {},
+                             {},
+                             {{"S1", "J1", 0.4, 13.5, 13.4, kNet},
+                              {"S1", "J4", 0.4, 13.5, 13.4, kNet},
+                              {"J1", "J2", 0.3, 13.4, 13.3, kNet},
+                              {"J2", "J3", 0.3, 13.3, 13.3, kNet},
+                              {"J3", "J4", 0.3, 13.3, 13.4, kNet},
+                              {"J4", "J1", 0.3, 13.4, 13.4, kNet},
+                              {"J3", "J5", 0.2, 13.3, 13.2, kNet},
+                              {"J5", "J6", 0.2, 13.2, 13.1, kNet}}};
 
 // Seeded faults for hxwt check: duplicates, pipes lying on longer ones,
 // zero-length pipes, stacked pipes (plan overlaps only), and pipes that only
@@ -182,10 +212,13 @@ struct Sample {
 };
 
 const std::map<std::string, Sample>& samples() {
-    static const std::map<std::string, Sample> table = {{"gravity", {drawGravity, true}},
-                                                        {"pressure", {drawPressure, true}},
-                                                        {"loop", {drawLoop, true}},
-                                                        {"supply", {drawSupply, true}},
+    auto rows = [](const NetworkRows& network) {
+        return [&network](SampleDrawer& d) { drawRows(d, network); };
+    };
+    static const std::map<std::string, Sample> table = {{"gravity", {rows(kGravity), true}},
+                                                        {"pressure", {rows(kPressure), true}},
+                                                        {"loop", {rows(kLoop), true}},
+                                                        {"supply", {rows(kSupply), true}},
                                                         {"overlaps", {drawOverlaps, false}}};
     return table;
 }
