@@ -7,6 +7,8 @@
 #include "HxAecUtility.h"
 #include "hxhost/Word.h"
 
+#include "../tests/support/WordPackageParts.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,19 +16,6 @@
 #include <string>
 
 namespace {
-
-const char* const kTypes =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types "
-    "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Default "
-    "Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-    "<Default Extension=\"xml\" ContentType=\"application/xml\"/><Override "
-    "PartName=\"/word/document.xml\" ContentType=\"application/"
-    "vnd.openxmlformats-officedocument.wordprocessingml.template.main+xml\"/></Types>";
-const char* const kRels =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
-    "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
-    "Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-    "officeDocument\" Target=\"word/document.xml\"/></Relationships>";
 
 std::string scratchPath(const char* name) {
     return "/tmp/hxwt-fuzz-" + std::to_string(::getpid()) + "-" + name;
@@ -40,8 +29,8 @@ std::wstring templateFor(const uint8_t* data, size_t size) {
     const std::string document(reinterpret_cast<const char*>(data), size);
     std::string error;
     if (!hxhost::writeWordPackage(path,
-                                  {{"[Content_Types].xml", kTypes},
-                                   {"_rels/.rels", kRels},
+                                  {{"[Content_Types].xml", hxtestword::contentTypes(false)},
+                                   {"_rels/.rels", hxtestword::packageRels()},
                                    {"word/document.xml", document}},
                                   &error))
         std::abort();

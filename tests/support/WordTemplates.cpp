@@ -1,6 +1,7 @@
 // Templates for the Word tests, written through the host's package writer.
 #include "WordTemplates.h"
 
+#include "WordPackageParts.h"
 #include "hxhost/Word.h"
 
 #include <cstdio>
@@ -11,20 +12,6 @@
 
 namespace {
 
-const char* const kTypes =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types "
-    "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Default "
-    "Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-    "<Default Extension=\"xml\" ContentType=\"application/xml\"/><Override "
-    "PartName=\"/word/document.xml\" ContentType=\"application/"
-    "vnd.openxmlformats-officedocument.wordprocessingml.template.main+xml\"/><Override "
-    "PartName=\"/word/footer1.xml\" ContentType=\"application/"
-    "vnd.openxmlformats-officedocument.wordprocessingml.footer+xml\"/></Types>";
-const char* const kRels =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
-    "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
-    "Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-    "officeDocument\" Target=\"word/document.xml\"/></Relationships>";
 const char* const kFooter =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:ftr "
     "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:p><w:r><w:t>"
@@ -44,8 +31,8 @@ TestTemplate::TestTemplate(const std::string& name, const std::string& body)
         body + "</w:body></w:document>";
     std::string error;
     hxhost::writeWordPackage(m_path,
-                             {{"[Content_Types].xml", kTypes},
-                              {"_rels/.rels", kRels},
+                             {{"[Content_Types].xml", hxtestword::contentTypes(true)},
+                              {"_rels/.rels", hxtestword::packageRels()},
                               {"word/document.xml", document},
                               {"word/footer1.xml", kFooter}},
                              &error);
