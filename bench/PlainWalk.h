@@ -1,10 +1,20 @@
-// The baseline of the graph benchmark: a plain breadth-first orientation of a
-// network given as an edge list over node numbers. It builds an adjacency
-// array (counting sort of the edge ends) and walks it from the root, giving
-// every edge its upstream and downstream node, as the graph's relation step
-// does through its records. Header-only.
+// The baselines of the graph benchmark, two plain implementations of what
+// CreateGraph does for a network:
+// - PlainOrientation, the bare walk: a network given as an edge list over
+//   node numbers; it builds an adjacency array (counting sort of the edge
+//   ends) and walks it breadth-first from the root, giving every edge its
+//   downstream node, as the graph's relation step does through its records.
+// - PlainOrientationFromEnds, the orientation from the drawn network: the
+//   pipes' end points are numbered as nodes through a plain hash table keyed
+//   by their exact plan coordinates (std::unordered_map, a simple hash of the
+//   two doubles' bits), then the same adjacency array and walk. CreateGraph
+//   also starts from what is drawn, so this is its honest plain counterpart.
+// Header-only.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
 #include <vector>
 
 namespace hxbench {
@@ -12,6 +22,11 @@ namespace hxbench {
 struct PlainNetwork {
     int nodeCount = 0;
     std::vector<int> from, to; // edge k joins from[k] and to[k]
+};
+
+// A pipe's two end points in plan, as drawn.
+struct PlainPipe {
+    double x0, y0, x1, y1;
 };
 
 // Orients every edge reachable from root towards the root (flow to the
@@ -51,6 +66,49 @@ inline int PlainOrientation(const PlainNetwork& net, int root, std::vector<int>&
         }
     }
     return oriented;
+}
+
+// An exact plan point as a hash key.
+struct PlainPoint {
+    double x, y;
+    bool operator==(const PlainPoint& o) const { return x == o.x && y == o.y; }
+};
+
+struct PlainPointHash {
+    size_t operator()(const PlainPoint& p) const {
+        std::uint64_t a = 0;
+        std::uint64_t b = 0;
+        std::memcpy(&a, &p.x, sizeof a);
+        std::memcpy(&b, &p.y, sizeof b);
+        return static_cast<size_t>((a * 0x9E3779B97F4A7C15ull) ^ (b + (a >> 29)));
+    }
+};
+
+// Numbers the pipes' end points as nodes (equal plan coordinates, one node;
+// numbered in the order first met), then orients as PlainOrientation from the
+// node at (rootX, rootY). Returns the number of edges oriented, 0 when no
+// pipe ends at the root.
+inline int PlainOrientationFromEnds(const std::vector<PlainPipe>& pipes, double rootX, double rootY,
+                                    PlainNetwork& net, std::vector<int>& down) {
+    std::unordered_map<PlainPoint, int, PlainPointHash> number;
+    number.reserve(pipes.size() + 1);
+    net.nodeCount = 0;
+    net.from.resize(pipes.size());
+    net.to.resize(pipes.size());
+    auto node = [&](double x, double y) {
+        auto it = number.emplace(PlainPoint{x, y}, net.nodeCount).first;
+        if (it->second == net.nodeCount)
+            ++net.nodeCount;
+        return it->second;
+    };
+    for (size_t k = 0; k < pipes.size(); ++k) {
+        net.from[k] = node(pipes[k].x0, pipes[k].y0);
+        net.to[k] = node(pipes[k].x1, pipes[k].y1);
+    }
+    const auto root = number.find(PlainPoint{rootX, rootY});
+    if (root == number.end())
+        return 0;
+    return PlainOrientation(net, root->second, down);
 }
 
 } // namespace hxbench

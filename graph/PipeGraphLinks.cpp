@@ -5,16 +5,17 @@
 
 #include "graph/PipeGraphRecords.h"
 
-#include "HxList.h"
+#include "HxDynArray.h"
 
 using namespace HxWtPipeGraphRecords;
 
 namespace {
 
 // True when the first equipment among the entities whose plan extents hold
-// the point is found (scanning stops there).
-bool EquipmentAt(const AcGePoint3d& point) {
-    HxList<AcDbObjectId> hits;
+// the point is found (scanning stops there). `hits` is scratch room that the
+// caller keeps from one point to the next.
+bool EquipmentAt(const AcGePoint3d& point, HxDynArray<AcDbObjectId>& hits) {
+    hits.RemoveAll();
     HxReactors::HitEntByExtent2d(HxGePoint(point), AcDbObjectId(), hits);
     for (int i = 0; i < hits.Count(); ++i) {
         // Only equipment can answer: other hits are not worth opening.
@@ -38,6 +39,7 @@ void FlagEquipLink(HxDbWtPipe* pipe) {
 } // namespace
 
 void HxDbWtPipeGraph::SetPipeLinkEquipFlag() {
+    HxDynArray<AcDbObjectId> hits;
     for (HxDbPipeGraphEnt** pos = m_entList.FirstPos(); pos != nullptr;
          pos = m_entList.NextPos(pos)) {
         if (*pos == nullptr || (*pos)->GetObjectId().objectClass() != HxDbWtPipe::desc())
@@ -48,9 +50,9 @@ void HxDbWtPipeGraph::SetPipeLinkEquipFlag() {
         auto* pipe = static_cast<HxDbWtPipe*>(entity.object());
         AcGePoint3d start = pipe->GetStartPoint();
         AcGePoint3d end = pipe->GetEndPoint();
-        if (EquipmentAt(start))
+        if (EquipmentAt(start, hits))
             FlagEquipLink(pipe);
-        if (EquipmentAt(end))
+        if (EquipmentAt(end, hits))
             FlagEquipLink(pipe);
     }
 }

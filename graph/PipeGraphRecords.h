@@ -34,4 +34,18 @@ bool InsertNew(HxIdTable& set, AcDbObjectId id);
 // for a null record).
 HxDbObjectIdList ConnectedIds(const HxDbPipeGraphEntBase* record);
 
+// Calls f(id) for the ids connected to a base record's entity, in the
+// record's order, without copying them, until f returns false (nothing for a
+// null record). f must not change the record. False when f stopped the walk.
+template <class F> bool ForEachConnected(const HxDbPipeGraphEntBase* record, F f) {
+    if (record == nullptr)
+        return true;
+    auto& ids = const_cast<HxDbObjectIdList&>(record->Connections()); // positions only
+    for (AcDbObjectId* id = ids.FirstPos(); id != nullptr; id = ids.NextPos(id)) {
+        if (!f(*id))
+            return false;
+    }
+    return true;
+}
+
 } // namespace HxWtPipeGraphRecords

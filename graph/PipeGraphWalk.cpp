@@ -5,8 +5,6 @@
 #include "graph/HxWtPipeGraphLookup.h"
 #include "graph/PipeGraphRecords.h"
 
-#include "HxListQuene.h"
-
 #include <vector>
 
 using namespace HxWtPipeGraphRecords;
@@ -80,10 +78,9 @@ public:
         const int root = m_graph.FindNodeIndex(m_graph.rootId);
         if (root >= 0)
             m_nodeReached[static_cast<size_t>(root)] = 1;
-        m_queue.Push(m_graph.rootId);
-        AcDbObjectId n;
-        while (m_queue.Pop(n) != 0) {
-            if (!Visit(n))
+        m_queue.push_back(m_graph.rootId);
+        for (size_t head = 0; head < m_queue.size(); ++head) {
+            if (!Visit(m_queue[head]))
                 return 0;
         }
         return 1;
@@ -100,12 +97,8 @@ private:
         HxDbPipeGraphEnt* record = m_graph.FindPipeGraphEnt(n);
         if (record == nullptr)
             return true;
-        HxDbObjectIdList connected = ConnectedIds(record);
-        for (AcDbObjectId* c = connected.FirstPos(); c != nullptr; c = connected.NextPos(c)) {
-            if (!Meet(*node, nodeIndex, *c))
-                return false;
-        }
-        return true;
+        return ForEachConnected(record,
+                                [&](const AcDbObjectId& c) { return Meet(*node, nodeIndex, c); });
     }
 
     // Meets pipe c from the node at nodeIndex: a pipe met before is the
@@ -131,23 +124,23 @@ private:
         return QueueFarNodes(*edge, pipeRecord) || m_acceptOpenEnds;
     }
 
-    // Queues every node connected to the pipe that is not a pipe, is a node
-    // of the graph and was not reached before (tested in that order); the
-    // last of them becomes the edge's far end. True when there was one.
+    // Queues every node connected to the pipe that is a node of the graph,
+    // was not reached before and is not a pipe (the last test opens pipes,
+    // so it comes last; the three are independent); the last of them becomes
+    // the edge's far end. True when there was one.
     bool QueueFarNodes(HxDbWtPipeEdge& edge, const HxDbPipeGraphEnt* pipeRecord) {
         bool reached = false;
-        HxDbObjectIdList far = ConnectedIds(pipeRecord);
-        for (AcDbObjectId* d = far.FirstPos(); d != nullptr; d = far.NextPos(d)) {
-            if ((m_graph.*m_isPipe)(*d) != 0)
-                continue;
-            const int index = m_graph.FindNodeIndex(*d);
-            if (index == -1 || m_nodeReached[static_cast<size_t>(index)] != 0)
-                continue;
+        ForEachConnected(pipeRecord, [&](const AcDbObjectId& d) {
+            const int index = m_graph.FindNodeIndex(d);
+            if (index == -1 || m_nodeReached[static_cast<size_t>(index)] != 0 ||
+                (m_graph.*m_isPipe)(d) != 0)
+                return true;
             m_nodeReached[static_cast<size_t>(index)] = 1;
             edge.*m_policy.farEnd = index;
-            m_queue.Push(*d);
+            m_queue.push_back(d);
             reached = true;
-        }
+            return true;
+        });
         return reached;
     }
 
@@ -171,7 +164,7 @@ private:
     IsPipeFn m_isPipe;
     const WalkPolicy& m_policy;
     const bool m_acceptOpenEnds;
-    HxListQuene<AcDbObjectId> m_queue{-1};
+    std::vector<AcDbObjectId> m_queue; // first in, first out: popped by position
     // Reached nodes and met pipes, by the first index of their id (the root
     // counts as reached).
     std::vector<char> m_nodeReached;

@@ -9,11 +9,15 @@ namespace hxpeers {
 namespace {
 
 constexpr double kFarCell = 4e18;
+// The grid is shifted by this fraction of a cell (1/pi): drawn coordinates are
+// often round (multiples of the cell size's powers of two and ten), and a
+// point on a cell border makes a lookup probe two cells per axis.
+constexpr double kShift = 0.3183098861837907;
 
 } // namespace
 
 std::int64_t CellTable::cellOf(double v) const {
-    const double c = std::floor(v / m_size);
+    const double c = std::floor(v / m_size + kShift);
     if (std::isnan(c))
         return 0;
     return static_cast<std::int64_t>(std::clamp(c, -kFarCell, kFarCell));

@@ -36,7 +36,8 @@ public:
     // Cells of `size` drawing units (positive).
     explicit CellTable(double size) : m_size(size) {}
 
-    // The cell index of a coordinate (clamped far out; NaN gives 0).
+    // The cell index of a coordinate (clamped far out; NaN gives 0); cells are
+    // shifted by a fraction of their size off the round coordinates.
     std::int64_t cellOf(double v) const;
 
     // Room for n more entries before finish().

@@ -46,18 +46,4 @@ std::shared_ptr<const ExtentsIndex> ExtentsIndex::current(AcDbDatabase* db) {
     return currentIndex<ExtentsIndex>(db);
 }
 
-void ExtentsIndex::hits(const AcGePoint3d& p, double tol, std::vector<AcDbObjectId>& out) const {
-    std::vector<int> found = m_big;
-    m_cells.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol,
-                      [&found](int pos) { found.push_back(pos); });
-    std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
-    for (int pos : found) {
-        const Box& b = m_boxes[static_cast<std::size_t>(pos)];
-        if (p.x < b.x0 - tol || p.x > b.x1 + tol || p.y < b.y0 - tol || p.y > b.y1 + tol)
-            continue;
-        out.push_back(b.id);
-    }
-}
-
 } // namespace hxpeers

@@ -13,6 +13,7 @@
 #include "CellTable.h"
 #include "dbmain.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -27,11 +28,42 @@ public:
     // The index of db as it stands now (rebuilt when the drawing changed).
     static std::shared_ptr<const ExtentsIndex> current(AcDbDatabase* db);
 
-    // Appends, in drawing order, the ids of the entities whose plan extents
+    // Calls f(id), in drawing order, for the entities whose plan extents
     // hold the plan position of p within tol.
-    void hits(const AcGePoint3d& p, double tol, std::vector<AcDbObjectId>& out) const;
+    template <class F> void forEachHit(const AcGePoint3d& p, double tol, F f) const {
+        // Candidates are few: sorted and made unique in a small buffer.
+        int local[kLocal];
+        std::vector<int> spill;
+        int count = 0;
+        auto note = [&](int pos) {
+            if (count < kLocal)
+                local[count] = pos;
+            else
+                spill.push_back(pos);
+            ++count;
+        };
+        for (int pos : m_big)
+            note(pos);
+        m_cells.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, note);
+        int* first = local;
+        int* last = local + count;
+        if (count > kLocal) {
+            spill.insert(spill.begin(), local, local + kLocal);
+            first = spill.data();
+            last = first + spill.size();
+        }
+        std::sort(first, last);
+        last = std::unique(first, last);
+        for (const int* pos = first; pos != last; ++pos) {
+            const Box& b = m_boxes[static_cast<std::size_t>(*pos)];
+            if (p.x < b.x0 - tol || p.x > b.x1 + tol || p.y < b.y0 - tol || p.y > b.y1 + tol)
+                continue;
+            f(b.id);
+        }
+    }
 
 private:
+    static constexpr int kLocal = 32;
     struct Box {
         AcDbObjectId id;
         double x0, y0, x1, y1;

@@ -5,19 +5,15 @@
 #include "ExtentsIndex.h"
 #include "dbapserv.h"
 
-#include <vector>
-
 int HxReactors::HitEntByExtent2d(const HxGePoint& pt, const AcDbObjectId& id,
                                  HxDynArrayBase<AcDbObjectId>& hits) {
-    std::vector<AcDbObjectId> found;
-    hxpeers::ExtentsIndex::current(acdbHostApplicationServices()->workingDatabase())
-        ->hits(AcGePoint3d(pt.x, pt.y, 0.0), HxGeTolerance(), found);
     int added = 0;
-    for (const AcDbObjectId& hit : found) {
-        if (hit == id)
-            continue;
-        hits.Append(hit);
-        ++added;
-    }
+    hxpeers::ExtentsIndex::current(acdbHostApplicationServices()->workingDatabase())
+        ->forEachHit(AcGePoint3d(pt.x, pt.y, 0.0), HxGeTolerance(), [&](const AcDbObjectId& hit) {
+            if (hit == id)
+                return;
+            hits.Append(hit);
+            ++added;
+        });
     return added;
 }

@@ -46,7 +46,11 @@ struct HxDbPipeGraph::Index {
         const int slot = find(id);
         return slot < 0 ? nullptr : &slots[static_cast<size_t>(slot)];
     }
+    // Links are only ever held while known, so forgetting unknown ones is a
+    // no-op (collection appends many records in a row).
     void forgetLinks() {
+        if (!linksKnown)
+            return;
         linksKnown = false;
         links = hxpeers::NetLinks();
     }

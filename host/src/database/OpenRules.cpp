@@ -47,7 +47,7 @@ Acad::ErrorStatus openById(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mod
         return Acad::eInvalidInput;
     if (consultFault && shouldFail(kFaultOpen))
         return Acad::eWasOpenForWrite;
-    if (id.isErased() && !openErased)
+    if (id.stub()->erased && !openErased) // the stub is live: objectOf checked it
         return Acad::eWasErased;
     if (cls != nullptr && !target->isKindOf(cls))
         return Acad::eNotThatKindOfClass;
