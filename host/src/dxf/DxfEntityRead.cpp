@@ -5,6 +5,7 @@
 #include "dbmtext.h"
 #include "dbpl.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace hxhost {
@@ -181,12 +182,16 @@ XDataItem readItem(const std::vector<DxfTag>& tags, std::size_t& i, const DxfTag
     item.code = static_cast<short>(tag.code);
     const int code = tag.code;
     if (code == 1004) {
-        const std::string& hex = tag.value;
+        const std::string_view hex = tag.value;
         if (hex.size() % 2 != 0 || hex.size() > 254 ||
-            hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos)
+            hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string_view::npos)
             r.fail(tag, "hexadecimal bytes for group code 1004");
-        for (std::size_t k = 0; k < hex.size(); k += 2)
-            item.bytes.push_back(static_cast<char>(std::stoi(hex.substr(k, 2), nullptr, 16)));
+        item.bytes.reserve(hex.size() / 2);
+        for (std::size_t k = 0; k < hex.size(); k += 2) {
+            unsigned byte = 0;
+            std::from_chars(hex.data() + k, hex.data() + k + 2, byte, 16);
+            item.bytes.push_back(static_cast<char>(byte));
+        }
     } else if (code >= 1010 && code <= 1013) {
         item.values[0] = r.real(tag);
         for (int axis = 1; axis <= 2; ++axis) {
@@ -216,7 +221,7 @@ XDataItem readItem(const std::vector<DxfTag>& tags, std::size_t& i, const DxfTag
 
 } // namespace
 
-std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind, const std::vector<DxfTag>& tags,
+std::unique_ptr<AcDbEntity> readEntityBody(std::string_view kind, const std::vector<DxfTag>& tags,
                                            const DxfTagReader& reader,
                                            const DxfTextDecoder& decoder, std::wstring& blockName) {
     const Fields f(tags, reader, decoder);

@@ -14,7 +14,7 @@ std::string at(const std::string& fileName, int line) {
 
 class Reader {
 public:
-    Reader(const std::string& text, const std::string& fileName, DxfModel& model)
+    Reader(std::string_view text, const std::string& fileName, DxfModel& model)
         : m_tags(text, fileName), m_model(model) {}
 
     void run() {
@@ -75,7 +75,7 @@ private:
             m_tags.next();
         m_tags.next();
         if (report)
-            finding(name.line, "section " + name.value + " not kept");
+            finding(name.line, "section " + std::string(name.value) + " not kept");
     }
 
     void header() {
@@ -100,7 +100,7 @@ private:
         if (name.value == "$ACADVER") {
             if (first == nullptr)
                 m_tags.fail(name, "the value of $ACADVER");
-            m_model.version = first->value;
+            m_model.version = std::string(first->value);
             if (m_model.version.size() != 6 || m_model.version.compare(0, 2, "AC") != 0 ||
                 m_model.version < "AC1015")
                 throw DxfVersionError(at(m_tags.fileName(), first->line) +
@@ -142,14 +142,15 @@ private:
                           "expected the table name (group code 2)");
         const DxfTag* handle = find(head, 5);
         if (handle != nullptr) {
-            m_model.tableHandles[name->value] = m_tags.handle(*handle);
-            m_model.fileHandles["TABLE:" + name->value] = m_tags.handle(*handle);
+            m_model.tableHandles[std::string(name->value)] = m_tags.handle(*handle);
+            m_model.fileHandles["TABLE:" + std::string(name->value)] = m_tags.handle(*handle);
         }
+        const std::string tableName(name->value);
         for (;;) {
             const DxfTag tag = m_tags.next();
             if (tag.value == "ENDTAB")
                 return;
-            record(name->value, tag, body());
+            record(tableName, tag, body());
         }
     }
     void record(const std::string& table, const DxfTag& kind, const std::vector<DxfTag>& tags) {
@@ -157,7 +158,8 @@ private:
         rec.line = kind.line;
         const DxfTag* name = find(tags, 2);
         if (name == nullptr)
-            m_tags.failAt(kind.line, "expected the record name (group code 2) of " + kind.value);
+            m_tags.failAt(kind.line,
+                          "expected the record name (group code 2) of " + std::string(kind.value));
         rec.name = m_decoder.decode(name->value);
         const DxfTag* handle = find(tags, table == "DIMSTYLE" ? 105 : 5);
         rec.handle = handle ? m_tags.handle(*handle) : 0;
@@ -173,7 +175,7 @@ private:
         else if (table == "BLOCK_RECORD")
             m_model.blockRecords.push_back(std::move(rec));
         else
-            otherRecord(table, rec, name->value);
+            otherRecord(table, rec, std::string(name->value));
     }
     // Records of the tables the stand-in does not model: the standard ones
     // keep their handles for writing; others are reported.
@@ -209,7 +211,7 @@ private:
             block.name = m_decoder.decode(name->value);
             block.line = tag.line;
             const DxfTag* owner = find(head, 330);
-            const std::string ownerHex = owner ? owner->value : name->value;
+            const std::string ownerHex(owner ? owner->value : name->value);
             if (const DxfTag* h = find(head, 5))
                 m_model.fileHandles["BLOCK:" + ownerHex] = m_tags.handle(*h);
             for (const DxfTag& v : head) {
@@ -249,7 +251,7 @@ private:
         rec.entity = readEntityBody(kind.value, tags, m_tags, m_decoder, rec.blockName);
         rec.xdata = readXData(tags, m_tags, m_decoder);
         if (rec.entity == nullptr) {
-            finding(kind.line, "entity " + kind.value +
+            finding(kind.line, "entity " + std::string(kind.value) +
                                    " not kept (the stand-in does not hold "
                                    "this kind)" +
                                    (rec.xdata.empty() ? "" : ", with its xdata"));
@@ -305,7 +307,7 @@ private:
             } else if (h && m_groupDict == h->value) {
                 m_model.fileHandles["OBJ:ACAD_GROUP"] = m_tags.handle(*h);
             } else if (!readXData(tags, m_tags, m_decoder).empty()) {
-                finding(tag.line, "object " + tag.value + " with xdata not kept");
+                finding(tag.line, "object " + std::string(tag.value) + " with xdata not kept");
             } else {
                 first = first ? first : tag.line;
                 ++skipped;
@@ -319,7 +321,7 @@ private:
     void rootEntries(const std::vector<DxfTag>& tags) {
         for (std::size_t i = 0; i + 1 < tags.size(); ++i) {
             if (tags[i].code == 3 && tags[i].value == "ACAD_GROUP" && tags[i + 1].code == 350)
-                m_groupDict = tags[i + 1].value;
+                m_groupDict = std::string(tags[i + 1].value);
         }
     }
 
@@ -331,7 +333,7 @@ private:
 
 } // namespace
 
-void readDxf(const std::string& text, const std::string& fileName, DxfModel& model) {
+void readDxf(std::string_view text, const std::string& fileName, DxfModel& model) {
     Reader(text, fileName, model).run();
 }
 
