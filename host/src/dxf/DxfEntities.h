@@ -32,5 +32,12 @@ std::unique_ptr<AcDbEntity> readEntityBody(std::string_view kind, const std::vec
 // The xdata of a record's groups (from its first 1001 group on).
 std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader,
                                 const DxfTextDecoder& decoder);
+// Checks the xdata of a record's groups as readXData reads them (throwing
+// where it would) without making it.
+void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader);
+// The xdata of groups as they stand in a file's text, starting on line
+// `line`: what readXData gave for them. reader is reset to the text.
+std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
+                                    const DxfTextDecoder& decoder);
 
 } // namespace hxhost

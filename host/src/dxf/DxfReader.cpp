@@ -15,7 +15,7 @@ std::string at(const std::string& fileName, int line) {
 class Reader {
 public:
     Reader(std::string_view text, const std::string& fileName, DxfModel& model)
-        : m_tags(text, fileName), m_model(model) {}
+        : m_text(text), m_tags(text, fileName), m_model(model) {}
 
     void run() {
         if (m_tags.atEnd())
@@ -33,6 +33,7 @@ public:
         }
         if (m_model.version.empty())
             m_tags.failAt(1, "expected a HEADER section with $ACADVER, found none");
+        m_model.decoder = m_decoder;
     }
 
 private:
@@ -50,12 +51,22 @@ private:
         else
             skipSection(name.value != "CLASSES" && name.value != "THUMBNAILIMAGE", name);
     }
-    // The groups of one record, up to the next group 0.
+    // The groups of one record, up to the next group 0. Notes where its
+    // xdata starts in the text (m_xdataText, empty when it has none).
     std::vector<DxfTag> body() {
         std::vector<DxfTag> tags;
         tags.reserve(32);
-        while (m_tags.peek().code != 0)
+        std::size_t xdataStart = std::string_view::npos;
+        while (m_tags.peek().code != 0) {
+            if (m_tags.peek().code == 1001 && xdataStart == std::string_view::npos) {
+                xdataStart = m_tags.offset();
+                m_xdataLine = m_tags.peek().line;
+            }
             tags.push_back(m_tags.next());
+        }
+        m_xdataText = xdataStart == std::string_view::npos
+                          ? std::string_view()
+                          : m_text.substr(xdataStart, m_tags.offset() - xdataStart);
         return tags;
     }
     static const DxfTag* find(const std::vector<DxfTag>& tags, int code) {
@@ -249,12 +260,14 @@ private:
     bool entity(const DxfTag& kind, const std::vector<DxfTag>& tags, DxfEntityRecord& rec) {
         rec.line = kind.line;
         rec.entity = readEntityBody(kind.value, tags, m_tags, m_decoder, rec.blockName);
-        rec.xdata = readXData(tags, m_tags, m_decoder);
+        checkXData(tags, m_tags);
+        rec.xdataText = m_xdataText;
+        rec.xdataLine = m_xdataLine;
         if (rec.entity == nullptr) {
             finding(kind.line, "entity " + std::string(kind.value) +
                                    " not kept (the stand-in does not hold "
                                    "this kind)" +
-                                   (rec.xdata.empty() ? "" : ", with its xdata"));
+                                   (rec.xdataText.empty() ? "" : ", with its xdata"));
             return false;
         }
         if (const DxfTag* h = find(tags, 5))
@@ -325,8 +338,11 @@ private:
         }
     }
 
+    std::string_view m_text;
     DxfTagReader m_tags;
     DxfModel& m_model;
+    std::string_view m_xdataText; // of the last body()
+    int m_xdataLine = 0;
     DxfTextDecoder m_decoder;
     std::string m_groupDict;
 };
