@@ -27,8 +27,8 @@ struct DxfEntityRecord {
     std::wstring blockName; // INSERT: the block shown
     bool paperSpace = false;
     int line = 0;
-    int xdataLine = 0;          // the line xdataText starts on
-    std::string_view xdataText; // the groups from the first 1001 on; empty: none
+    int xdataLine = 0;                       // the line xdataText starts on
+    std::string_view xdataText;              // the groups from the first 1001 on; empty: none
     std::vector<DxfEntityRecord> attributes; // INSERT: its ATTRIBs
     Adesk::UInt64 seqendHandle = 0;
 };
