@@ -41,6 +41,21 @@ template <class T> bool fastNumber(std::string_view s, T& value, int base = 10) 
     return !s.empty() && r.ec == std::errc() && r.ptr == end;
 }
 
+// A group code of one to six plain digits, the form files have; false
+// sends the caller to the general readers.
+bool plainCode(std::string_view s, long& value) {
+    if (s.empty() || s.size() > 6)
+        return false;
+    long v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    value = v;
+    return true;
+}
+
 } // namespace
 
 void appendReal(std::string& out, double value) {
@@ -121,7 +136,7 @@ void DxfTagReader::load() {
         failAt(m_line + 1, "expected a group code, found the end of the file");
     const std::string_view code = trimmed(codeLine);
     long value = 0;
-    if (!fastNumber(code, value)) {
+    if (!plainCode(code, value) && !fastNumber(code, value)) {
         const std::string text(code);
         char* end = nullptr;
         errno = 0;
