@@ -46,6 +46,8 @@ public:
     static DatabaseStore& store(const AcDbDatabase& db) { return *db.m_store; }
 
     // --- entities
+    // The layer name the entity keeps beside its layer id.
+    static const std::wstring& layerName(const AcDbEntity& ent) { return ent.m_layerName; }
     static void setLayer(AcDbEntity& ent, AcDbObjectId layer, const std::wstring& name) {
         ent.m_layerId = layer;
         ent.m_layerName = name;

@@ -96,16 +96,39 @@ int rtCodeKind(int code) {
     }
 }
 
+constexpr int kFirstDxf = -5;
+constexpr int kLastDxf = 1071;
+
+// The ranges above as one constant table indexed by code - kFirstDxf, so a
+// code's kind is one look-up (xdata is sized, copied and released item by
+// item).
+struct DxfKinds {
+    signed char kind[kLastDxf - kFirstDxf + 1] = {};
+
+    constexpr DxfKinds() {
+        for (int code = kFirstDxf; code <= kLastDxf; ++code) {
+            int found = AcDb::kDwgNotRecognized;
+            for (const CodeRange& range : kDxfRanges) {
+                if (code >= range.first && code <= range.last) {
+                    found = range.kind;
+                    break;
+                }
+            }
+            kind[code - kFirstDxf] = static_cast<signed char>(found);
+        }
+    }
+};
+
+constexpr DxfKinds kDxfKinds;
+
 } // namespace
 
 int acdbGroupCodeToType(int code) {
     if (code >= RTNONE)
         return rtCodeKind(code);
-    for (const CodeRange& range : kDxfRanges) {
-        if (code >= range.first && code <= range.last)
-            return range.kind;
-    }
-    return AcDb::kDwgNotRecognized;
+    if (code < kFirstDxf || code > kLastDxf)
+        return AcDb::kDwgNotRecognized;
+    return kDxfKinds.kind[code - kFirstDxf];
 }
 
 namespace hxhost {

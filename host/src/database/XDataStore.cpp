@@ -160,29 +160,49 @@ std::size_t XDataStore::byteSize() const {
     return bytes;
 }
 
+namespace {
+
+// Appends the 1001 item and the items of entry; false (the chain released)
+// when memory runs out.
+bool appendApp(resbuf*& head, resbuf*& tail, const XDataApp& entry) {
+    resbuf* lead = newRb(kAppCode);
+    if (lead == nullptr || (lead->resval.rstring = mallocCopy(entry.name.c_str())) == nullptr) {
+        acutRelRb(lead);
+        acutRelRb(head);
+        return false;
+    }
+    link(head, tail, lead);
+    for (const XDataItem& item : entry.items) {
+        resbuf* rb = newRb(item.code);
+        if (rb == nullptr || !writeItem(item, rb)) {
+            acutRelRb(rb);
+            acutRelRb(head);
+            return false;
+        }
+        link(head, tail, rb);
+    }
+    return true;
+}
+
+} // namespace
+
 resbuf* XDataStore::chain(const ACHAR* app) const {
     resbuf* head = nullptr;
     resbuf* tail = nullptr;
     for (const XDataApp& entry : m_apps) {
         if (app != nullptr && !sameName(entry.name.c_str(), app))
             continue;
-        resbuf* lead = newRb(kAppCode);
-        if (lead == nullptr || (lead->resval.rstring = mallocCopy(entry.name.c_str())) == nullptr) {
-            acutRelRb(lead);
-            acutRelRb(head);
+        if (!appendApp(head, tail, entry))
             return nullptr;
-        }
-        link(head, tail, lead);
-        for (const XDataItem& item : entry.items) {
-            resbuf* rb = newRb(item.code);
-            if (rb == nullptr || !writeItem(item, rb)) {
-                acutRelRb(rb);
-                acutRelRb(head);
-                return nullptr;
-            }
-            link(head, tail, rb);
-        }
     }
+    return head;
+}
+
+resbuf* XDataStore::chainOf(const XDataApp& app) {
+    resbuf* head = nullptr;
+    resbuf* tail = nullptr;
+    if (app.items.empty() || !appendApp(head, tail, app))
+        return nullptr;
     return head;
 }
 

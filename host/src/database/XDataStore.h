@@ -51,6 +51,9 @@ public:
     // A new chain (counted result buffers) of one application (null app: all),
     // each led by its 1001 item; null when there is nothing to give.
     resbuf* chain(const ACHAR* app) const;
+    // The chain that a store holding only app gives: null when app has no
+    // items (or memory runs out).
+    static resbuf* chainOf(const XDataApp& app);
     bool operator==(const XDataStore& o) const { return m_apps == o.m_apps; }
     const std::vector<XDataApp>& apps() const { return m_apps; }
 

@@ -3,6 +3,7 @@
 
 #include "text/AsciiCase.h"
 #include "database/DbAccess.h"
+#include "dxf/DxfEntities.h"
 #include "dxf/DxfTags.h"
 #include "hxhost/DxfCodec.h"
 #include "acutads.h"
@@ -17,7 +18,8 @@ namespace {
 class Builder {
 public:
     Builder(DxfModel& model, const std::string& fileName, AcDbDatabase& db)
-        : m_model(model), m_file(fileName), m_db(db), m_store(DbAccess::store(db)) {}
+        : m_model(model), m_file(fileName), m_db(db), m_store(DbAccess::store(db)),
+          m_xdataReader({}, fileName) {}
 
     void run() {
         const Adesk::UInt64 top = maxHandle();
@@ -173,25 +175,30 @@ private:
         return findRecord(m_db.layerTableId(), name);
     }
 
+    // The xdata of a record, parsed from its text (checked when read).
+    std::vector<XDataApp> xdataOf(const DxfEntityRecord& rec) {
+        if (rec.xdataText.empty())
+            return {};
+        return readXDataText(rec.xdataText, rec.xdataLine, m_xdataReader, m_model.decoder);
+    }
+
     // The custom entity a codec makes of rec, or null (rec kept standard).
-    AcDbEntity* custom(DxfEntityRecord& rec, std::vector<XDataApp>& others) {
-        for (std::size_t i = 0; i < rec.xdata.size(); ++i) {
-            const DxfCustomCodec* codec = findDxfCodecByApp(rec.xdata[i].name.c_str());
+    // xdata is rec's; on success the codec's application leaves it.
+    AcDbEntity* custom(DxfEntityRecord& rec, std::vector<XDataApp>& xdata) {
+        for (std::size_t i = 0; i < xdata.size(); ++i) {
+            const DxfCustomCodec* codec = findDxfCodecByApp(xdata[i].name.c_str());
             if (codec == nullptr)
                 continue;
-            XDataStore one;
-            one.apply({rec.xdata[i]});
-            resbuf* chain = one.chain(nullptr);
+            resbuf* chain = XDataStore::chainOf(xdata[i]);
             AcDbEntity* made = codec->makeCustom(*rec.entity, chain);
             acutRelRb(chain);
             if (made == nullptr) {
                 finding(rec.line, "entity " + dxfHex(rec.handle) + " with xdata of '" +
-                                      dxfAscii(rec.xdata[i].name) +
+                                      dxfAscii(xdata[i].name) +
                                       "' refused by its codec: kept as a standard entity");
                 return nullptr;
             }
-            others = rec.xdata;
-            others.erase(others.begin() + static_cast<long>(i));
+            xdata.erase(xdata.begin() + static_cast<long>(i));
             return made;
         }
         return nullptr;
@@ -207,7 +214,7 @@ private:
                                    "' of the INSERT in the file, found none");
             static_cast<AcDbBlockReference*>(rec.entity.get())->setBlockTableRecord(blockId);
         }
-        std::vector<XDataApp> xdata = rec.xdata;
+        std::vector<XDataApp> xdata = xdataOf(rec);
         AcDbEntity* ent = custom(rec, xdata);
         if (ent != nullptr)
             ent->setColorIndex(rec.entity->colorIndex());
@@ -230,8 +237,8 @@ private:
             if (ref == nullptr)
                 break;
             DbAccess::setLayer(*att.entity, layer(att.layer, att.line), att.layer);
-            if (!att.xdata.empty())
-                DbAccess::xdata(*att.entity).apply(att.xdata);
+            if (!att.xdataText.empty())
+                DbAccess::xdata(*att.entity).apply(xdataOf(att));
             const AcDbObjectId id = adopt(att.entity.release(), refId, att.handle, att.line);
             DbAccess::attributes(*ref).append(id);
         }
@@ -245,6 +252,7 @@ private:
     DatabaseStore& m_store;
     Adesk::UInt64 m_fresh = 1;
     std::map<std::wstring, AcGePoint3d> m_blockOrigins;
+    DxfTagReader m_xdataReader; // reads the records' xdata texts
 };
 
 } // namespace

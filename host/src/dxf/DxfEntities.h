@@ -21,15 +21,23 @@ const char* dxfEntityName(const AcDbEntity& ent);
 void writeEntityBody(const AcDbEntity& ent, const std::wstring& blockName, bool hasAttributes,
                      DxfTagWriter& out);
 void writeXData(const std::vector<XDataApp>& apps, DxfTagWriter& out);
+void writeXDataApp(const XDataApp& app, DxfTagWriter& out);
 
 // A new entity of the named kind from its groups (xdata excluded), or null
 // for kinds not read here. Throws DxfError at a malformed value. blockName
 // receives an INSERT's block.
-std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind, const std::vector<DxfTag>& tags,
+std::unique_ptr<AcDbEntity> readEntityBody(std::string_view kind, const std::vector<DxfTag>& tags,
                                            const DxfTagReader& reader,
                                            const DxfTextDecoder& decoder, std::wstring& blockName);
 // The xdata of a record's groups (from its first 1001 group on).
 std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader,
                                 const DxfTextDecoder& decoder);
+// Checks the xdata of a record's groups as readXData reads them (throwing
+// where it would) without making it.
+void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader);
+// The xdata of groups as they stand in a file's text, starting on line
+// `line`: what readXData gave for them. reader is reset to the text.
+std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
+                                    const DxfTextDecoder& decoder);
 
 } // namespace hxhost

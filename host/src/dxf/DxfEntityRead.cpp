@@ -5,6 +5,7 @@
 #include "dbmtext.h"
 #include "dbpl.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace hxhost {
@@ -174,49 +175,76 @@ std::unique_ptr<AcDbEntity> readPolyline(const Fields& f) {
     return pline;
 }
 
-XDataItem readItem(const std::vector<DxfTag>& tags, std::size_t& i, const DxfTagReader& r,
-                   const DxfTextDecoder& decoder) {
+// Reads the xdata item at tags[i] into item, or only checks it when item is
+// null; i moves past the groups it takes.
+void readItem(const std::vector<DxfTag>& tags, std::size_t& i, const DxfTagReader& r,
+              const DxfTextDecoder& decoder, XDataItem* item) {
     const DxfTag& tag = tags[i];
-    XDataItem item;
-    item.code = static_cast<short>(tag.code);
+    XDataItem unused;
+    XDataItem& out = item ? *item : unused;
+    out.code = static_cast<short>(tag.code);
     const int code = tag.code;
     if (code == 1004) {
-        const std::string& hex = tag.value;
+        const std::string_view hex = tag.value;
         if (hex.size() % 2 != 0 || hex.size() > 254 ||
-            hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos)
+            hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string_view::npos)
             r.fail(tag, "hexadecimal bytes for group code 1004");
-        for (std::size_t k = 0; k < hex.size(); k += 2)
-            item.bytes.push_back(static_cast<char>(std::stoi(hex.substr(k, 2), nullptr, 16)));
+        if (item == nullptr)
+            return;
+        out.bytes.reserve(hex.size() / 2);
+        for (std::size_t k = 0; k < hex.size(); k += 2) {
+            unsigned byte = 0;
+            std::from_chars(hex.data() + k, hex.data() + k + 2, byte, 16);
+            out.bytes.push_back(static_cast<char>(byte));
+        }
     } else if (code >= 1010 && code <= 1013) {
-        item.values[0] = r.real(tag);
+        out.values[0] = r.real(tag);
         for (int axis = 1; axis <= 2; ++axis) {
             if (i + 1 >= tags.size() || tags[i + 1].code != code + 10 * axis)
                 r.fail(i + 1 < tags.size() ? tags[i + 1] : tag,
                        "group code " + std::to_string(code + 10 * axis) + " of the point");
-            item.values[axis] = r.real(tags[++i]);
+            out.values[axis] = r.real(tags[++i]);
         }
     } else if (code >= 1040 && code <= 1042) {
-        item.values[0] = r.real(tag);
+        out.values[0] = r.real(tag);
     } else if (code == 1070 || code == 1071) {
         const long long v = r.integer(tag);
         const long long limit = code == 1070 ? 32767 : 2147483647LL;
         if (v > limit || v < -limit - 1)
             r.fail(tag, "an integer in range for group code " + std::to_string(code));
-        item.integer = static_cast<Adesk::Int32>(v);
+        out.integer = static_cast<Adesk::Int32>(v);
     } else if (code == 1005) {
         r.handle(tag);
-        item.text = decoder.decode(tag.value);
+        if (item != nullptr)
+            out.text = decoder.decode(tag.value);
     } else if (code == 1000 || code == 1002 || code == 1003) {
-        item.text = decoder.decode(tag.value);
+        if (item != nullptr)
+            out.text = decoder.decode(tag.value);
     } else {
         r.fail(tag, "an xdata group code (1000 to 1071)");
     }
-    return item;
+}
+
+// The first 1001 group of tags (tags.size() when none).
+std::size_t firstApp(const std::vector<DxfTag>& tags) {
+    std::size_t i = 0;
+    while (i < tags.size() && tags[i].code != 1001)
+        ++i;
+    return i;
+}
+
+// How many groups follow the 1001 group at tags[i] up to the next one: room
+// enough for that application's items.
+std::size_t groupsOfApp(const std::vector<DxfTag>& tags, std::size_t i) {
+    std::size_t n = 0;
+    while (i + 1 + n < tags.size() && tags[i + 1 + n].code != 1001)
+        ++n;
+    return n;
 }
 
 } // namespace
 
-std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind, const std::vector<DxfTag>& tags,
+std::unique_ptr<AcDbEntity> readEntityBody(std::string_view kind, const std::vector<DxfTag>& tags,
                                            const DxfTagReader& reader,
                                            const DxfTextDecoder& decoder, std::wstring& blockName) {
     const Fields f(tags, reader, decoder);
@@ -249,17 +277,33 @@ std::unique_ptr<AcDbEntity> readEntityBody(const std::string& kind, const std::v
 std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader,
                                 const DxfTextDecoder& decoder) {
     std::vector<XDataApp> apps;
-    std::size_t i = 0;
-    while (i < tags.size() && tags[i].code != 1001)
-        ++i;
-    for (; i < tags.size(); ++i) {
+    for (std::size_t i = firstApp(tags); i < tags.size(); ++i) {
         if (tags[i].code == 1001) {
             apps.push_back(XDataApp{decoder.decode(tags[i].value), {}});
+            apps.back().items.reserve(groupsOfApp(tags, i));
             continue;
         }
-        apps.back().items.push_back(readItem(tags, i, reader, decoder));
+        apps.back().items.emplace_back();
+        readItem(tags, i, reader, decoder, &apps.back().items.back());
     }
     return apps;
+}
+
+void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader) {
+    const DxfTextDecoder unused;
+    for (std::size_t i = firstApp(tags); i < tags.size(); ++i) {
+        if (tags[i].code != 1001)
+            readItem(tags, i, reader, unused, nullptr);
+    }
+}
+
+std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
+                                    const DxfTextDecoder& decoder) {
+    std::vector<DxfTag> tags;
+    reader.reset(text, line);
+    while (!reader.atEnd())
+        tags.push_back(reader.next());
+    return readXData(tags, reader, decoder);
 }
 
 } // namespace hxhost

@@ -205,12 +205,15 @@ void writeEntityBody(const AcDbEntity& ent, const std::wstring& blockName, bool 
         writePolyline(static_cast<const AcDbPolyline&>(ent), out);
 }
 
+void writeXDataApp(const XDataApp& app, DxfTagWriter& out) {
+    out.text(1001, app.name);
+    for (const XDataItem& item : app.items)
+        writeItem(item, out);
+}
+
 void writeXData(const std::vector<XDataApp>& apps, DxfTagWriter& out) {
-    for (const XDataApp& app : apps) {
-        out.text(1001, app.name);
-        for (const XDataItem& item : app.items)
-            writeItem(item, out);
-    }
+    for (const XDataApp& app : apps)
+        writeXDataApp(app, out);
 }
 
 } // namespace hxhost

@@ -11,6 +11,7 @@
 #include "hxhost/HostPath.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -36,10 +37,30 @@ void startOperation() {
 
 // True when text starts as a binary drawing does: a DWG file ("AC10xx"
 // followed by binary data) or a binary DXF file.
-bool isBinaryDrawing(const std::string& text) {
+bool isBinaryDrawing(std::string_view text) {
     if (text.compare(0, 18, "AutoCAD Binary DXF") == 0)
         return true;
     return text.compare(0, 4, "AC10") == 0;
+}
+
+// The whole file into text: one read of the size a regular file has, then
+// piece by piece whatever that size did not tell (a pipe, a growing file).
+bool readWhole(const std::string& path, std::ifstream& in, std::string& text) {
+    std::error_code ec;
+    std::uintmax_t size =
+        std::filesystem::is_regular_file(path, ec) ? std::filesystem::file_size(path, ec) : 0;
+    if (ec)
+        size = 0;
+    text.resize(static_cast<std::size_t>(size));
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    text.resize(got);
+    if (got == size) {
+        char buf[1 << 16];
+        while (in.read(buf, sizeof buf) || in.gcount() > 0)
+            text.append(buf, static_cast<std::size_t>(in.gcount()));
+    }
+    return !in.bad();
 }
 
 bool anyOpenForWrite(const AcDbDatabase& db) {
@@ -48,7 +69,7 @@ bool anyOpenForWrite(const AcDbDatabase& db) {
 
 // Reads text (named fileName in messages) into a new database; null with the
 // status in es on failure.
-AcDbDatabase* databaseFromText(const std::string& text, const std::string& fileName,
+AcDbDatabase* databaseFromText(std::string_view text, const std::string& fileName,
                                Acad::ErrorStatus& es) {
     DxfModel model;
     auto db = std::make_unique<AcDbDatabase>(false, false);
@@ -110,15 +131,18 @@ Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, boo
         hxhost::lastError() = path + ":0: an object of the database is still open";
         return Acad::eWasOpenForWrite;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (hxhost::isBinaryDrawing(text.str())) {
+    std::string text;
+    if (!hxhost::readWhole(path, in, text)) {
+        hxhost::lastError() = path + ":0: the file cannot be read";
+        return Acad::eFileAccessErr;
+    }
+    if (hxhost::isBinaryDrawing(text)) {
         hxhost::lastError() =
             path + ":1: expected an ASCII DXF drawing, found a binary drawing (DWG or binary DXF)";
         return Acad::eInvalidDwgVersion;
     }
     Acad::ErrorStatus es = Acad::eOk;
-    std::unique_ptr<AcDbDatabase> read(hxhost::databaseFromText(text.str(), path, es));
+    std::unique_ptr<AcDbDatabase> read(hxhost::databaseFromText(text, path, es));
     if (read == nullptr)
         return es;
     DbAccess::swapContents(*this, *read);
@@ -148,7 +172,7 @@ Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName, bool bBakAndRename
     const std::string temp = path + ".hxtmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << text;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
         if (!out.flush()) {
             std::remove(temp.c_str());
             hxhost::lastError() = path + ":0: the file cannot be written";

@@ -2,14 +2,20 @@
 // reader (DxfReader.cpp) fills it from the tags; the builder (DxfBuild.cpp)
 // turns it into the objects of a new database. Keeping the two apart lets a
 // read fail anywhere without touching any database.
+//
+// The model keeps views of the file's text (an entity's xdata is held as the
+// text of its groups, checked when read and parsed when built, so that a
+// whole drawing's xdata is never held twice): the text outlives the model.
 #pragma once
 
 #include "database/XDataStore.h"
+#include "dxf/DxfText.h"
 #include "dbmain.h"
 
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hxhost {
@@ -20,8 +26,9 @@ struct DxfEntityRecord {
     std::wstring layer;
     std::wstring blockName; // INSERT: the block shown
     bool paperSpace = false;
-    std::vector<XDataApp> xdata;
     int line = 0;
+    int xdataLine = 0;                       // the line xdataText starts on
+    std::string_view xdataText;              // the groups from the first 1001 on; empty: none
     std::vector<DxfEntityRecord> attributes; // INSERT: its ATTRIBs
     Adesk::UInt64 seqendHandle = 0;
 };
@@ -56,6 +63,7 @@ struct DxfModel {
     std::vector<DxfEntityRecord> entities; // the ENTITIES section
     std::map<std::string, Adesk::UInt64> fileHandles;
     std::vector<std::string> findings;
+    DxfTextDecoder decoder; // how the file's texts decode
 };
 
 } // namespace hxhost

@@ -14,8 +14,8 @@ std::string at(const std::string& fileName, int line) {
 
 class Reader {
 public:
-    Reader(const std::string& text, const std::string& fileName, DxfModel& model)
-        : m_tags(text, fileName), m_model(model) {}
+    Reader(std::string_view text, const std::string& fileName, DxfModel& model)
+        : m_text(text), m_tags(text, fileName), m_model(model) {}
 
     void run() {
         if (m_tags.atEnd())
@@ -33,6 +33,7 @@ public:
         }
         if (m_model.version.empty())
             m_tags.failAt(1, "expected a HEADER section with $ACADVER, found none");
+        m_model.decoder = m_decoder;
     }
 
 private:
@@ -50,12 +51,22 @@ private:
         else
             skipSection(name.value != "CLASSES" && name.value != "THUMBNAILIMAGE", name);
     }
-    // The groups of one record, up to the next group 0.
+    // The groups of one record, up to the next group 0. Notes where its
+    // xdata starts in the text (m_xdataText, empty when it has none).
     std::vector<DxfTag> body() {
         std::vector<DxfTag> tags;
         tags.reserve(32);
-        while (m_tags.peek().code != 0)
+        std::size_t xdataStart = std::string_view::npos;
+        while (m_tags.peek().code != 0) {
+            if (m_tags.peek().code == 1001 && xdataStart == std::string_view::npos) {
+                xdataStart = m_tags.offset();
+                m_xdataLine = m_tags.peek().line;
+            }
             tags.push_back(m_tags.next());
+        }
+        m_xdataText = xdataStart == std::string_view::npos
+                          ? std::string_view()
+                          : m_text.substr(xdataStart, m_tags.offset() - xdataStart);
         return tags;
     }
     static const DxfTag* find(const std::vector<DxfTag>& tags, int code) {
@@ -75,7 +86,7 @@ private:
             m_tags.next();
         m_tags.next();
         if (report)
-            finding(name.line, "section " + name.value + " not kept");
+            finding(name.line, "section " + std::string(name.value) + " not kept");
     }
 
     void header() {
@@ -100,7 +111,7 @@ private:
         if (name.value == "$ACADVER") {
             if (first == nullptr)
                 m_tags.fail(name, "the value of $ACADVER");
-            m_model.version = first->value;
+            m_model.version = std::string(first->value);
             if (m_model.version.size() != 6 || m_model.version.compare(0, 2, "AC") != 0 ||
                 m_model.version < "AC1015")
                 throw DxfVersionError(at(m_tags.fileName(), first->line) +
@@ -142,14 +153,15 @@ private:
                           "expected the table name (group code 2)");
         const DxfTag* handle = find(head, 5);
         if (handle != nullptr) {
-            m_model.tableHandles[name->value] = m_tags.handle(*handle);
-            m_model.fileHandles["TABLE:" + name->value] = m_tags.handle(*handle);
+            m_model.tableHandles[std::string(name->value)] = m_tags.handle(*handle);
+            m_model.fileHandles["TABLE:" + std::string(name->value)] = m_tags.handle(*handle);
         }
+        const std::string tableName(name->value);
         for (;;) {
             const DxfTag tag = m_tags.next();
             if (tag.value == "ENDTAB")
                 return;
-            record(name->value, tag, body());
+            record(tableName, tag, body());
         }
     }
     void record(const std::string& table, const DxfTag& kind, const std::vector<DxfTag>& tags) {
@@ -157,7 +169,8 @@ private:
         rec.line = kind.line;
         const DxfTag* name = find(tags, 2);
         if (name == nullptr)
-            m_tags.failAt(kind.line, "expected the record name (group code 2) of " + kind.value);
+            m_tags.failAt(kind.line,
+                          "expected the record name (group code 2) of " + std::string(kind.value));
         rec.name = m_decoder.decode(name->value);
         const DxfTag* handle = find(tags, table == "DIMSTYLE" ? 105 : 5);
         rec.handle = handle ? m_tags.handle(*handle) : 0;
@@ -173,7 +186,7 @@ private:
         else if (table == "BLOCK_RECORD")
             m_model.blockRecords.push_back(std::move(rec));
         else
-            otherRecord(table, rec, name->value);
+            otherRecord(table, rec, std::string(name->value));
     }
     // Records of the tables the stand-in does not model: the standard ones
     // keep their handles for writing; others are reported.
@@ -209,7 +222,7 @@ private:
             block.name = m_decoder.decode(name->value);
             block.line = tag.line;
             const DxfTag* owner = find(head, 330);
-            const std::string ownerHex = owner ? owner->value : name->value;
+            const std::string ownerHex(owner ? owner->value : name->value);
             if (const DxfTag* h = find(head, 5))
                 m_model.fileHandles["BLOCK:" + ownerHex] = m_tags.handle(*h);
             for (const DxfTag& v : head) {
@@ -247,12 +260,14 @@ private:
     bool entity(const DxfTag& kind, const std::vector<DxfTag>& tags, DxfEntityRecord& rec) {
         rec.line = kind.line;
         rec.entity = readEntityBody(kind.value, tags, m_tags, m_decoder, rec.blockName);
-        rec.xdata = readXData(tags, m_tags, m_decoder);
+        checkXData(tags, m_tags);
+        rec.xdataText = m_xdataText;
+        rec.xdataLine = m_xdataLine;
         if (rec.entity == nullptr) {
-            finding(kind.line, "entity " + kind.value +
+            finding(kind.line, "entity " + std::string(kind.value) +
                                    " not kept (the stand-in does not hold "
                                    "this kind)" +
-                                   (rec.xdata.empty() ? "" : ", with its xdata"));
+                                   (rec.xdataText.empty() ? "" : ", with its xdata"));
             return false;
         }
         if (const DxfTag* h = find(tags, 5))
@@ -305,7 +320,7 @@ private:
             } else if (h && m_groupDict == h->value) {
                 m_model.fileHandles["OBJ:ACAD_GROUP"] = m_tags.handle(*h);
             } else if (!readXData(tags, m_tags, m_decoder).empty()) {
-                finding(tag.line, "object " + tag.value + " with xdata not kept");
+                finding(tag.line, "object " + std::string(tag.value) + " with xdata not kept");
             } else {
                 first = first ? first : tag.line;
                 ++skipped;
@@ -319,19 +334,22 @@ private:
     void rootEntries(const std::vector<DxfTag>& tags) {
         for (std::size_t i = 0; i + 1 < tags.size(); ++i) {
             if (tags[i].code == 3 && tags[i].value == "ACAD_GROUP" && tags[i + 1].code == 350)
-                m_groupDict = tags[i + 1].value;
+                m_groupDict = std::string(tags[i + 1].value);
         }
     }
 
+    std::string_view m_text;
     DxfTagReader m_tags;
     DxfModel& m_model;
+    std::string_view m_xdataText; // of the last body()
+    int m_xdataLine = 0;
     DxfTextDecoder m_decoder;
     std::string m_groupDict;
 };
 
 } // namespace
 
-void readDxf(const std::string& text, const std::string& fileName, DxfModel& model) {
+void readDxf(std::string_view text, const std::string& fileName, DxfModel& model) {
     Reader(text, fileName, model).run();
 }
 

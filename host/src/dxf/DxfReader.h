@@ -7,9 +7,11 @@
 #include "dxf/DxfModel.h"
 
 #include <string>
+#include <string_view>
 
 namespace hxhost {
 
-void readDxf(const std::string& text, const std::string& fileName, DxfModel& model);
+// text stays alive while the model lives: the model keeps views of it.
+void readDxf(std::string_view text, const std::string& fileName, DxfModel& model);
 
 } // namespace hxhost

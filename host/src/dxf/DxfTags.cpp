@@ -13,20 +13,17 @@
 namespace hxhost {
 namespace {
 
-std::string trim(const std::string& s) {
-    const std::size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos)
-        return {};
-    const std::size_t e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
-}
-
 // s without its leading and trailing blanks and tabs.
 std::string_view trimmed(std::string_view s) {
     const std::size_t b = s.find_first_not_of(" \t");
     if (b == std::string_view::npos)
         return {};
     return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// The same, as a string for the C library's readers.
+std::string trim(std::string_view s) {
+    return std::string(trimmed(s));
 }
 
 // The common case of a number, parsed in place: the whole of s in the plain
@@ -44,29 +41,51 @@ template <class T> bool fastNumber(std::string_view s, T& value, int base = 10) 
     return !s.empty() && r.ec == std::errc() && r.ptr == end;
 }
 
+// A group code of one to six plain digits, the form files have; false
+// sends the caller to the general readers.
+bool plainCode(std::string_view s, long& value) {
+    if (s.empty() || s.size() > 6)
+        return false;
+    long v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    value = v;
+    return true;
+}
+
 } // namespace
 
-std::string formatReal(double value) {
+void appendReal(std::string& out, double value) {
     // to_chars with a precision prints as printf's %.*g does.
     char buf[48];
     char* end = buf;
     for (int digits = 15; digits <= 17; ++digits) {
         end =
             std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::general, digits).ptr;
-        *end = '\0';
         double back = 0.0;
-        if (std::from_chars(buf, end, back).ec != std::errc())
+        if (std::from_chars(buf, end, back).ec != std::errc()) {
+            *end = '\0';
             back = std::strtod(buf, nullptr); // out of from_chars' range: subnormal, ...
+        }
         if (back == value)
             break;
     }
-    std::string s(buf, end);
-    if (s.find_first_of(".eEn") == std::string::npos)
-        s += ".0";
+    const std::string_view text(buf, static_cast<std::size_t>(end - buf));
+    out.append(text);
+    if (text.find_first_of(".eEn") == std::string_view::npos)
+        out.append(".0");
+}
+
+std::string formatReal(double value) {
+    std::string s;
+    appendReal(s, value);
     return s;
 }
 
-std::string quoteValue(const std::string& value) {
+std::string quoteValue(std::string_view value) {
     std::string shown;
     for (char c : value.substr(0, 40))
         shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
@@ -75,18 +94,25 @@ std::string quoteValue(const std::string& value) {
     return "'" + shown + "'";
 }
 
-DxfTagReader::DxfTagReader(const std::string& text, std::string fileName)
-    : m_text(text), m_fileName(std::move(fileName)) {}
+DxfTagReader::DxfTagReader(std::string_view text, std::string fileName, int firstLine)
+    : m_text(text), m_fileName(std::move(fileName)), m_line(firstLine - 1) {}
 
-bool DxfTagReader::readLine(std::string& line) {
+void DxfTagReader::reset(std::string_view text, int firstLine) {
+    m_text = text;
+    m_pos = 0;
+    m_line = firstLine - 1;
+    m_loaded = false;
+}
+
+bool DxfTagReader::readLine(std::string_view& line) {
     if (m_pos >= m_text.size())
         return false;
     std::size_t end = m_text.find('\n', m_pos);
-    if (end == std::string::npos)
+    if (end == std::string_view::npos)
         end = m_text.size();
-    line.assign(m_text, m_pos, end - m_pos); // keeps the line's buffer
+    line = m_text.substr(m_pos, end - m_pos);
     if (!line.empty() && line.back() == '\r')
-        line.pop_back();
+        line.remove_suffix(1);
     m_pos = end + 1;
     ++m_line;
     return true;
@@ -104,11 +130,13 @@ void DxfTagReader::fail(const DxfTag& at, const std::string& what) const {
 void DxfTagReader::load() {
     if (m_loaded)
         return;
-    if (!readLine(m_codeLine))
+    m_tagStart = m_pos;
+    std::string_view codeLine;
+    if (!readLine(codeLine))
         failAt(m_line + 1, "expected a group code, found the end of the file");
-    const std::string_view code = trimmed(m_codeLine);
+    const std::string_view code = trimmed(codeLine);
     long value = 0;
-    if (!fastNumber(code, value)) {
+    if (!plainCode(code, value) && !fastNumber(code, value)) {
         const std::string text(code);
         char* end = nullptr;
         errno = 0;
@@ -117,7 +145,7 @@ void DxfTagReader::load() {
             value = 100000; // out of range below
     }
     if (value < -32768 || value > 32767)
-        failAt(m_line, "expected a group code, found " + quoteValue(m_codeLine));
+        failAt(m_line, "expected a group code, found " + quoteValue(codeLine));
     m_tag.code = static_cast<int>(value);
     m_tag.line = m_line;
     if (!readLine(m_tag.value))
@@ -134,19 +162,19 @@ const DxfTag& DxfTagReader::peek() {
 DxfTag DxfTagReader::next() {
     load();
     m_loaded = false;
-    return std::move(m_tag); // load() fills it afresh
+    return m_tag;
 }
 
 bool DxfTagReader::atEnd() {
     if (m_loaded)
         return false;
-    return m_text.find_first_not_of(" \t\r\n", m_pos) == std::string::npos;
+    return m_text.find_first_not_of(" \t\r\n", m_pos) == std::string_view::npos;
 }
 
-void DxfTagReader::expect(int code, const std::string& value) {
+void DxfTagReader::expect(int code, std::string_view value) {
     const DxfTag tag = next();
-    if (tag.code != code || trim(tag.value) != value)
-        fail(tag, "group code " + std::to_string(code) + " '" + value + "'");
+    if (tag.code != code || trimmed(tag.value) != value)
+        fail(tag, "group code " + std::to_string(code) + " '" + std::string(value) + "'");
 }
 
 double DxfTagReader::real(const DxfTag& tag) const {
@@ -188,7 +216,7 @@ unsigned long long DxfTagReader::handle(const DxfTag& tag) const {
     return v;
 }
 
-void DxfTagWriter::tag(int code, const std::string& value) {
+void DxfTagWriter::codeLine(int code) {
     char buf[16];
     char* end = std::to_chars(buf, buf + sizeof buf, code).ptr;
     const std::size_t width = static_cast<std::size_t>(end - buf);
@@ -196,26 +224,45 @@ void DxfTagWriter::tag(int code, const std::string& value) {
         m_out.append(3 - width, ' '); // right-aligned in three columns, as %3d
     m_out.append(buf, end);
     m_out += '\n';
-    m_out += value;
+}
+
+void DxfTagWriter::tag(int code, std::string_view value) {
+    codeLine(code);
+    m_out.append(value);
     m_out += '\n';
 }
 
 void DxfTagWriter::text(int code, const std::wstring& value) {
-    tag(code, encodeDxfText(value));
+    codeLine(code);
+    appendDxfText(m_out, value);
+    m_out += '\n';
 }
 
 void DxfTagWriter::real(int code, double value) {
-    tag(code, formatReal(value));
+    codeLine(code);
+    appendReal(m_out, value);
+    m_out += '\n';
 }
 
 void DxfTagWriter::integer(int code, long long value) {
-    tag(code, std::to_string(value));
+    codeLine(code);
+    char buf[24];
+    m_out.append(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+    m_out += '\n';
+}
+
+void appendHex(std::string& out, unsigned long long value) {
+    char buf[20];
+    char* end = std::to_chars(buf, buf + sizeof buf, value, 16).ptr;
+    for (char* c = buf; c != end; ++c)
+        *c = (*c >= 'a') ? static_cast<char>(*c - 'a' + 'A') : *c;
+    out.append(buf, end);
 }
 
 std::string dxfHex(unsigned long long value) {
-    char buf[20];
-    std::snprintf(buf, sizeof buf, "%llX", value);
-    return buf;
+    std::string s;
+    appendHex(s, value);
+    return s;
 }
 
 std::string dxfAscii(const std::wstring& text) {
@@ -226,7 +273,9 @@ std::string dxfAscii(const std::wstring& text) {
 }
 
 void DxfTagWriter::handle(int code, unsigned long long value) {
-    tag(code, dxfHex(value));
+    codeLine(code);
+    appendHex(m_out, value);
+    m_out += '\n';
 }
 
 void DxfTagWriter::point(int code, double x, double y, double z) {

@@ -28,20 +28,25 @@ public:
 
 // A handle as DXF writes it: upper-case hex without leading zeros.
 std::string dxfHex(unsigned long long value);
+void appendHex(std::string& out, unsigned long long value);
 // Wide text for messages and internal keys: ASCII kept, anything else '?'.
 std::string dxfAscii(const std::wstring& text);
 
+// A view of one pair in the text being read: valid while that text lives.
 struct DxfTag {
     int code = 0;
-    std::string value; // the value line, without its line end
-    int line = 0;      // 1-based line of the group code
+    std::string_view value; // the value line, without its line end
+    int line = 0;           // 1-based line of the group code
 };
 
 class DxfTagReader {
 public:
-    // Reads from text (kept by reference: it outlives the reader); fileName
-    // names the file in messages.
-    DxfTagReader(const std::string& text, std::string fileName);
+    // Reads from text (a view: the text outlives the reader and its tags);
+    // fileName names the file in messages; firstLine is the line the text
+    // starts on in that file.
+    DxfTagReader(std::string_view text, std::string fileName, int firstLine = 1);
+    // Goes on reading another part of the same file.
+    void reset(std::string_view text, int firstLine);
 
     // The next pair without consuming it; throws at a malformed pair or at the
     // end of the text ("expected a group code, found the end of the file").
@@ -55,7 +60,7 @@ public:
     [[noreturn]] void fail(const DxfTag& at, const std::string& what) const;
     [[noreturn]] void failAt(int line, const std::string& message) const;
     // Consumes the next pair, which must be (code, value); throws otherwise.
-    void expect(int code, const std::string& value);
+    void expect(int code, std::string_view value);
     const std::string& fileName() const { return m_fileName; }
 
     // Parsing of values; throw with the tag's line when the value is not one.
@@ -63,22 +68,27 @@ public:
     long long integer(const DxfTag& tag) const;
     unsigned long long handle(const DxfTag& tag) const;
 
+    // The offset in the text where the next unconsumed pair starts.
+    std::size_t offset() const { return m_loaded ? m_tagStart : m_pos; }
+    // The line of the next unconsumed pair.
+    int nextLine() const { return m_loaded ? m_tag.line : m_line + 1; }
+
 private:
-    bool readLine(std::string& line);
+    bool readLine(std::string_view& line);
     void load();
 
-    const std::string& m_text;
+    std::string_view m_text;
     std::string m_fileName;
     std::size_t m_pos = 0;
+    std::size_t m_tagStart = 0; // where the loaded pair starts
     int m_line = 0;
     bool m_loaded = false;
     DxfTag m_tag;
-    std::string m_codeLine; // the group code line being read
 };
 
 class DxfTagWriter {
 public:
-    void tag(int code, const std::string& value);
+    void tag(int code, std::string_view value);
     void text(int code, const std::wstring& value);
     void real(int code, double value);
     void integer(int code, long long value);
@@ -89,12 +99,14 @@ public:
     std::string& str() { return m_out; }
 
 private:
+    void codeLine(int code);
     std::string m_out;
 };
 
 // The shortest decimal text that reads back to the same double.
 std::string formatReal(double value);
+void appendReal(std::string& out, double value);
 // A quoted, cut and printable form of a value for messages.
-std::string quoteValue(const std::string& value);
+std::string quoteValue(std::string_view value);
 
 } // namespace hxhost

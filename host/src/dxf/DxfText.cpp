@@ -78,6 +78,11 @@ std::wstring unescape(const std::wstring& text) {
 
 std::string encodeDxfText(const std::wstring& text) {
     std::string out;
+    appendDxfText(out, text);
+    return out;
+}
+
+void appendDxfText(std::string& out, const std::wstring& text) {
     for (wchar_t c : text) {
         const auto u = static_cast<unsigned long>(c);
         if (u >= 0x20 && u < 0x7F) {
@@ -91,16 +96,15 @@ std::string encodeDxfText(const std::wstring& text) {
             escape(out, static_cast<unsigned>(u));
         }
     }
-    return out;
 }
 
-void DxfTextDecoder::setCodePage(const std::string& dwgCodePage) {
-    const std::string prefix = "ANSI_";
+void DxfTextDecoder::setCodePage(std::string_view dwgCodePage) {
+    const std::string_view prefix = "ANSI_";
     if (dwgCodePage.compare(0, prefix.size(), prefix) == 0)
-        charset = "CP" + dwgCodePage.substr(prefix.size());
+        charset = "CP" + std::string(dwgCodePage.substr(prefix.size()));
 }
 
-std::wstring DxfTextDecoder::decode(const std::string& value) const {
+std::wstring DxfTextDecoder::decode(std::string_view value) const {
     bool ascii = true;
     for (char c : value)
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;

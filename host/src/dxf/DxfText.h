@@ -6,10 +6,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace hxhost {
 
 std::string encodeDxfText(const std::wstring& text);
+// Appends the encoded text to out.
+void appendDxfText(std::string& out, const std::wstring& text);
 
 // How the values of a file are to be decoded.
 struct DxfTextDecoder {
@@ -17,8 +20,8 @@ struct DxfTextDecoder {
     std::string charset = "CP1252"; // older files: the code page's iconv name
 
     // The code page of a $DWGCODEPAGE value ("ANSI_936" -> "CP936").
-    void setCodePage(const std::string& dwgCodePage);
-    std::wstring decode(const std::string& value) const;
+    void setCodePage(std::string_view dwgCodePage);
+    std::wstring decode(std::string_view value) const;
 };
 
 } // namespace hxhost

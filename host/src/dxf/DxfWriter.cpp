@@ -9,7 +9,9 @@
 #include "acutads.h"
 #include "dbents.h"
 
+#include <algorithm>
 #include <map>
+#include <set>
 
 namespace hxhost {
 namespace {
@@ -34,8 +36,12 @@ public:
         auto* layerTable = AcDbSymbolTable::cast(DbAccess::objectOf(m_db.layerTableId()));
         auto* appTable = AcDbSymbolTable::cast(DbAccess::objectOf(m_db.regAppTableId()));
         m_blocks = live<AcDbBlockTableRecord>(DbAccess::records(*blockTable));
-        for (auto* block : m_blocks)
+        for (auto* block : m_blocks) {
             m_blockNames[block->objectId()] = DbAccess::name(*block);
+            m_entities.push_back(live<AcDbEntity>(DbAccess::entities(*block)));
+            for (const AcDbEntity* ent : m_entities.back())
+                m_classes.insert(ent->isA());
+        }
         const std::string root = handleOf("OBJ:ROOT");
         const std::string group = handleOf("OBJ:ACAD_GROUP");
         writeTables(*layerTable, *appTable, *blockTable);
@@ -54,7 +60,9 @@ public:
         m_out.tag(100, "AcDbDictionary");
         m_out.tag(0, "ENDSEC");
         m_out.tag(0, "EOF");
-        return header() + m_out.str();
+        std::string& text = m_out.str();
+        text.insert(0, header()); // the seed is known only now
+        return std::move(text);
     }
 
 private:
@@ -209,15 +217,7 @@ private:
         endTable();
     }
 
-    bool usesClass(const AcRxClass* cls) const {
-        for (const auto* block : m_blocks) {
-            for (const auto* ent : live<AcDbEntity>(DbAccess::entities(*block))) {
-                if (ent->isA() == cls)
-                    return true;
-            }
-        }
-        return false;
-    }
+    bool usesClass(const AcRxClass* cls) const { return m_classes.count(cls) > 0; }
 
     void writeBlockRecords(const AcDbSymbolTable& table) {
         const std::string t = dxfHex(table.handle().value());
@@ -282,22 +282,30 @@ private:
         m_out.tag(0, "ENDSEC");
     }
 
+    // The live entities of the block, collected once for the whole write.
+    const std::vector<AcDbEntity*>& entitiesOf(const AcDbBlockTableRecord& block) const {
+        const auto at = std::find(m_blocks.begin(), m_blocks.end(), &block);
+        return m_entities[static_cast<std::size_t>(at - m_blocks.begin())];
+    }
+
     void writeEntitiesOf(const AcDbBlockTableRecord& block, bool paper) {
-        for (const auto* ent : live<AcDbEntity>(DbAccess::entities(block)))
+        for (const auto* ent : entitiesOf(block))
             writeEntity(*ent, *ent, block.handle(), paper, nullptr);
     }
 
-    std::wstring layerName(const AcDbEntity& ent) {
-        ACHAR* name = ent.layer();
-        std::wstring layer = name ? name : L"0";
-        acutDelString(name);
-        return layer;
+    // The entity's layer name as AcDbEntity::layer() gives it ("0" when
+    // none), without the copy.
+    static const std::wstring& layerName(const AcDbEntity& ent) {
+        static const std::wstring kNone = L"0";
+        const auto* rec = AcDbLayerTableRecord::cast(DbAccess::objectOf(ent.layerId()));
+        const std::wstring& name = rec ? DbAccess::name(*rec) : DbAccess::layerName(ent);
+        return name.empty() ? kNone : name;
     }
 
     // Writes ent (or, for a custom entity, the standard entity shown) under
     // the identity of source.
     void writeEntity(const AcDbEntity& source, const AcDbEntity& ent, AcDbHandle owner, bool paper,
-                     const resbuf* codecData) {
+                     const std::vector<XDataApp>* codecData) {
         const char* kind = dxfEntityName(ent);
         if (kind == nullptr) {
             writeCustom(source, owner, paper);
@@ -307,9 +315,9 @@ private:
         const auto atts = ref && &ent == &source ? live<AcDbAttribute>(ref->attributeIds())
                                                  : std::vector<AcDbAttribute*>();
         m_out.tag(0, kind);
-        const std::string handle = dxfHex(source.handle().value());
-        m_out.tag(5, handle);
-        m_out.tag(330, dxfHex(owner.value()));
+        const Adesk::UInt64 handle = source.handle().value();
+        m_out.handle(5, handle);
+        m_out.handle(330, owner.value());
         m_out.tag(100, "AcDbEntity");
         if (paper)
             m_out.integer(67, 1);
@@ -325,8 +333,8 @@ private:
             writeEntity(*att, *att, source.handle(), paper, nullptr);
         if (!atts.empty()) {
             m_out.tag(0, "SEQEND");
-            m_out.tag(5, handleOf("SEQEND:" + handle));
-            m_out.tag(330, handle);
+            m_out.tag(5, handleOf("SEQEND:" + dxfHex(handle)));
+            m_out.handle(330, handle);
             m_out.tag(100, "AcDbEntity");
             if (paper)
                 m_out.integer(67, 1);
@@ -334,18 +342,27 @@ private:
         }
     }
 
-    void writeOwnXData(const AcDbEntity& source, const resbuf* codecData) {
+    // The entity's xdata, with a codec's application (codecData, one
+    // application) put in as setXData would.
+    void writeOwnXData(const AcDbEntity& source, const std::vector<XDataApp>* codecData) {
         const XDataStore* xd = DbAccess::xdataOf(source);
-        std::vector<XDataApp> apps = xd ? xd->apps() : std::vector<XDataApp>();
-        if (codecData != nullptr) {
-            std::vector<XDataApp> mine;
-            XDataStore::parse(codecData, mine);
-            XDataStore merged;
-            merged.apply(apps);
-            merged.apply(mine);
-            apps = merged.apps();
+        const bool own = xd != nullptr && !xd->apps().empty();
+        if (codecData == nullptr) {
+            if (own)
+                writeXData(xd->apps(), m_out);
+            return;
         }
-        writeXData(apps, m_out);
+        if (!own) {
+            for (const XDataApp& app : *codecData) {
+                if (!app.items.empty())
+                    writeXDataApp(app, m_out);
+            }
+            return;
+        }
+        XDataStore merged;
+        merged.apply(xd->apps());
+        merged.apply(*codecData);
+        writeXData(merged.apps(), m_out);
     }
 
     void writeCustom(const AcDbEntity& custom, AcDbHandle owner, bool paper) {
@@ -365,7 +382,7 @@ private:
             m_findings.push_back(what + ": its codec gave no standard entity or no data: "
                                         "not written");
         } else {
-            writeEntity(custom, *shown, owner, paper, data);
+            writeEntity(custom, *shown, owner, paper, &parsed);
         }
         acutRelRb(data);
     }
@@ -377,6 +394,8 @@ private:
     std::map<std::string, Adesk::UInt64> m_made;
     std::vector<AcDbBlockTableRecord*> m_blocks;
     std::map<AcDbObjectId, std::wstring> m_blockNames;
+    std::vector<std::vector<AcDbEntity*>> m_entities; // of each of m_blocks
+    std::set<const AcRxClass*> m_classes;             // of every live entity
     DxfTagWriter m_out;
 };
 
