@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev libbenchmark-dev libnanoflann-dev
+  libgtest-dev libbenchmark-dev libnanoflann-dev libmimalloc-dev
   libcli11-dev libpugixml-dev libzip-dev
   libfreetype-dev fonts-dejavu-core fonts-wqy-microhei
   python3 python3-ezdxf
