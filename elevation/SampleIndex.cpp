@@ -32,16 +32,17 @@ SampleIndex::SampleIndex(const std::vector<AcGePoint3d>& samples) : m_samples(sa
         order[i] = static_cast<int>(i);
     if (!samples.empty()) {
         m_nodes.reserve(4 * samples.size() / kLeafSize + 1);
-        build(order, 0, static_cast<int>(samples.size()));
+        m_nodes.push_back(Node{});
+        build(0, order, 0, static_cast<int>(samples.size()));
     }
     m_leafPoints.reserve(order.size());
     for (int i : order)
         m_leafPoints.push_back(LeafPoint{samples[i].x, samples[i].y, i});
 }
 
-int SampleIndex::build(std::vector<int>& order, int begin, int end) {
-    const int id = static_cast<int>(m_nodes.size());
-    m_nodes.push_back(Node{});
+// Fills node id with the box of order[begin, end) and splits it, the two
+// children taking two adjacent slots.
+void SampleIndex::build(int id, std::vector<int>& order, int begin, int end) {
     Node node{};
     node.x0 = node.y0 = HUGE_VAL;
     node.x1 = node.y1 = -HUGE_VAL;
@@ -54,21 +55,24 @@ int SampleIndex::build(std::vector<int>& order, int begin, int end) {
     }
     node.begin = begin;
     node.end = end;
-    if (end - begin > kLeafSize) {
-        const bool byX = (node.x1 - node.x0) >= (node.y1 - node.y0);
-        const int mid = begin + (end - begin) / 2;
-        std::nth_element(order.begin() + begin, order.begin() + mid, order.begin() + end,
-                         [&](int a, int b) {
-                             const AcGePoint3d &pa = m_samples[a], &pb = m_samples[b];
-                             return byX ? pa.x < pb.x : pa.y < pb.y;
-                         });
-        node.left = build(order, begin, mid);
-        node.right = build(order, mid, end);
-    } else {
+    if (end - begin <= kLeafSize) {
         std::sort(order.begin() + begin, order.begin() + end);
+        m_nodes[id] = node;
+        return;
     }
+    const bool byX = (node.x1 - node.x0) >= (node.y1 - node.y0);
+    const int mid = begin + (end - begin) / 2;
+    std::nth_element(order.begin() + begin, order.begin() + mid, order.begin() + end,
+                     [&](int a, int b) {
+                         const AcGePoint3d &pa = m_samples[a], &pb = m_samples[b];
+                         return byX ? pa.x < pb.x : pa.y < pb.y;
+                     });
+    node.child = static_cast<int>(m_nodes.size());
     m_nodes[id] = node;
-    return id;
+    m_nodes.push_back(Node{});
+    m_nodes.push_back(Node{});
+    build(node.child, order, begin, mid);
+    build(node.child + 1, order, mid, end);
 }
 
 void SampleIndex::nearest(const AcGePoint3d& q, int k, std::vector<Near>& out) const {
@@ -91,24 +95,42 @@ void SampleIndex::offer(const Near& cand, size_t k, std::vector<Near>& best) {
     best.insert(at, cand);
 }
 
+// Squared plan distances decide which leaf points are worth a square root:
+// beyond this bound on the square of the k-th best distance, the rounded
+// square root is surely greater than that distance, so the point cannot
+// enter (not even by a tie on a smaller index).
+void SampleIndex::searchLeaf(const Node& leaf, const AcGePoint3d& q, size_t k,
+                             std::vector<Near>& best) const {
+    auto bound = [&] {
+        const double w = best.back().d;
+        return best.size() < k ? HUGE_VAL : w * w * (1.0 + 1e-12);
+    };
+    double bound2 = best.empty() ? HUGE_VAL : bound();
+    for (int i = leaf.begin; i < leaf.end; ++i) {
+        const LeafPoint& p = m_leafPoints[i];
+        const double dx = p.x - q.x;
+        const double dy = p.y - q.y;
+        const double d2 = dx * dx + dy * dy;
+        if (d2 > bound2)
+            continue;
+        offer(Near{std::sqrt(d2), p.index}, k, best);
+        bound2 = bound();
+    }
+}
+
 void SampleIndex::search(int id, const AcGePoint3d& q, size_t k, std::vector<Near>& best) const {
     const Node& node = m_nodes[id];
-    if (node.left < 0) {
-        for (int i = node.begin; i < node.end; ++i) {
-            const LeafPoint& p = m_leafPoints[i];
-            const double dx = p.x - q.x;
-            const double dy = p.y - q.y;
-            offer(Near{std::sqrt(dx * dx + dy * dy), p.index}, k, best);
-        }
+    if (node.child < 0) {
+        searchLeaf(node, q, k, best);
         return;
     }
-    const Node& l = m_nodes[node.left];
-    const Node& r = m_nodes[node.right];
+    const Node& l = m_nodes[node.child];
+    const Node& r = m_nodes[node.child + 1];
     const double dl = boxDistance2(q, l.x0, l.y0, l.x1, l.y1);
     const double dr = boxDistance2(q, r.x0, r.y0, r.x1, r.y1);
     const bool leftFirst = dl <= dr;
-    const int near = leftFirst ? node.left : node.right;
-    const int far = leftFirst ? node.right : node.left;
+    const int near = leftFirst ? node.child : node.child + 1;
+    const int far = leftFirst ? node.child + 1 : node.child;
     if (best.size() < k || mayHoldNearer(leftFirst ? dl : dr, best.back().d))
         search(near, q, k, best);
     if (best.size() < k || mayHoldNearer(leftFirst ? dr : dl, best.back().d))

@@ -5,7 +5,9 @@
 // Refers to the caller's sample vector, which must outlive it and not change.
 // Built once, O(n log n); a query costs about O(log n + k log k). The leaves'
 // plan positions are copied next to each other in leaf order, so a search
-// reads them without going back to the sample array.
+// reads them without going back to the sample array, and the two children of
+// a node lie next to each other, so that comparing their boxes reads one
+// stretch of memory.
 #pragma once
 
 #include "gepnt3d.h"
@@ -32,14 +34,16 @@ private:
     struct Node {
         double x0, y0, x1, y1; // box of the subtree
         int begin, end;        // range in m_leafPoints (leaves)
-        int left = -1, right = -1;
+        int child = -1;        // the left child; the right one follows it; -1 for a leaf
     };
     struct LeafPoint {
         double x, y;
         int index; // in the sample array
     };
-    int build(std::vector<int>& order, int begin, int end);
+    void build(int id, std::vector<int>& order, int begin, int end);
     void search(int node, const AcGePoint3d& q, size_t k, std::vector<Near>& best) const;
+    void searchLeaf(const Node& leaf, const AcGePoint3d& q, size_t k,
+                    std::vector<Near>& best) const;
     static void offer(const Near& cand, size_t k, std::vector<Near>& best);
 
     const std::vector<AcGePoint3d>& m_samples;
