@@ -18,6 +18,16 @@ inline double planDistance(const AcGePoint3d& a, const AcGePoint3d& b) {
     return std::sqrt(dx * dx + dy * dy);
 }
 
+// Whether s repeats held (closer than kSameSample in space). Samples apart by
+// more than twice that in one coordinate are surely not repeats, whatever the
+// rounding of the distance, so most pairs are told apart without it.
+inline bool sameSample(const AcGePoint3d& s, const AcGePoint3d& held) {
+    if (std::fabs(s.x - held.x) > 2 * kSameSample || std::fabs(s.y - held.y) > 2 * kSameSample ||
+        std::fabs(s.z - held.z) > 2 * kSameSample)
+        return false;
+    return s.distanceTo(held) < kSameSample;
+}
+
 struct NearestSlots {
     AcGePoint3d p[3];                 // an empty slot holds its preset content
     double d[3] = {-1.0, -1.0, -1.0}; // plan distance to the query; -1 empty
@@ -28,7 +38,7 @@ struct NearestSlots {
     // slots changed.
     bool offer(const AcGePoint3d& s, const AcGePoint3d& q) {
         for (const AcGePoint3d& held : p) {
-            if (s.distanceTo(held) < kSameSample)
+            if (sameSample(s, held))
                 return false; // the same as a held sample, or the origin of an empty slot
         }
         const double dist = planDistance(q, s);

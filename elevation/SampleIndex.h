@@ -3,9 +3,12 @@
 // one-pass scan computes (planDistance), so equal distances stay equal.
 //
 // Refers to the caller's sample vector, which must outlive it and not change.
-// Built once, O(n log n); a query costs about O(log n + k log k). The leaves'
-// plan positions are copied next to each other in leaf order, so a search
-// reads them without going back to the sample array.
+// Built once, O(n log n); a query costs about O(log n + k log k). Laid out
+// for the memory reads of a search: the two children of a node share one
+// cache line (their boxes in floats rounded outward, so that a box never
+// shrinks), and the leaves' plan positions are copied next to each other in
+// leaf order, their sample indices apart, read only for points that enter
+// the result.
 #pragma once
 
 #include "gepnt3d.h"
@@ -30,21 +33,26 @@ public:
 
 private:
     struct Node {
-        double x0, y0, x1, y1; // box of the subtree
-        int begin, end;        // range in m_leafPoints (leaves)
-        int left = -1, right = -1;
+        float x0, y0, x1, y1;   // box of the subtree, rounded outward
+        int child = -1;         // the pair of children; -1 for a leaf
+        int begin = 0, end = 0; // range of a leaf's points
     };
-    struct LeafPoint {
+    struct alignas(64) NodePair {
+        Node side[2];
+    };
+    struct Plan {
         double x, y;
-        int index; // in the sample array
     };
-    int build(std::vector<int>& order, int begin, int end);
-    void search(int node, const AcGePoint3d& q, size_t k, std::vector<Near>& best) const;
+    void build(int pair, int side, std::vector<int>& order, int begin, int end);
+    void search(const Node& node, const AcGePoint3d& q, size_t k, std::vector<Near>& best) const;
+    void searchLeaf(const Node& leaf, const AcGePoint3d& q, size_t k,
+                    std::vector<Near>& best) const;
     static void offer(const Near& cand, size_t k, std::vector<Near>& best);
 
     const std::vector<AcGePoint3d>& m_samples;
-    std::vector<LeafPoint> m_leafPoints; // grouped by leaf, ascending index in each
-    std::vector<Node> m_nodes;
+    std::vector<NodePair> m_pairs; // pair 0 holds the root on its side 0
+    std::vector<Plan> m_plan;      // leaf points grouped by leaf, ascending index in each
+    std::vector<int> m_index;      // the sample index of each leaf point
 };
 
 } // namespace hxwt::elevation

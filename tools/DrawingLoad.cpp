@@ -1,9 +1,10 @@
 // Drawings for the tool: the current document's database and handle lookups.
 #include "DrawingLoad.h"
 
+#include <charconv>
+
 #include "DrawingFile.h"
 #include "HxWtDbObject.h"
-#include "ToolText.h"
 #include "dbobjptr.h"
 #include "acdocman.h"
 #include "hxhost/Drawing.h"
@@ -39,9 +40,15 @@ bool isPipeEntity(AcDbObjectId id) {
 }
 
 std::string handleText(AcDbObjectId id) {
-    ACHAR buffer[32] = {};
-    id.handle().getIntoAsciiBuffer(buffer, 32);
-    return toUtf8(buffer);
+    // Upper-case hex without leading zeros, as the host writes handles.
+    char buffer[20];
+    const std::to_chars_result r =
+        std::to_chars(buffer, buffer + sizeof buffer, id.handle().value(), 16);
+    for (char* c = buffer; c != r.ptr; ++c) {
+        if (*c >= 'a' && *c <= 'f')
+            *c = static_cast<char>(*c - 'a' + 'A');
+    }
+    return std::string(buffer, r.ptr);
 }
 
 } // namespace hxwt

@@ -149,6 +149,8 @@ std::string pointText(const AcGePoint3d& p) {
 } // namespace
 
 std::string diagnoseGraph(HxDbWtPipeGraph& graph, int status, const GraphRequest& request) {
+    if (status == HxDbWtPipeGraph::kGraphOk)
+        return {};
     const std::string picked = describe(request.picked);
     switch (status) {
     case HxDbWtPipeGraph::kGraphOk:

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "BufferedOut.h"
 #include "ExitCode.h"
 #include "GraphPrint.h"
 #include "GraphSvg.h"
@@ -13,15 +14,18 @@
 namespace hxwt {
 namespace {
 
+// One warning per pipe, gathered into large writes: a network drawn with
+// flat or reversed heights warns about every pipe.
 void warnUphill(const GraphView& view) {
+    BufferedOut err(std::cerr);
     for (int index : uphillEdges(view)) {
         const EdgeView& e = view.edges[static_cast<size_t>(index)];
-        std::cerr << "hxwt: " << view.file << ": warning: pipe " << e.handle << " ("
-                  << nodeLabel(view, e.startNode) << " -> " << nodeLabel(view, e.endNode)
-                  << ") runs uphill along the computed flow, from " << formatNumber(e.fromHeight)
-                  << " m to " << formatNumber(e.toHeight)
-                  << " m: the graph is oriented from the root as picked; check the pipe's "
-                     "heights or pick the outlet.\n";
+        err << "hxwt: " << view.file << ": warning: pipe " << e.handle << " ("
+            << nodeLabel(view, e.startNode) << " -> " << nodeLabel(view, e.endNode)
+            << ") runs uphill along the computed flow, from ";
+        err.fixed(e.fromHeight, 3) << " m to ";
+        err.fixed(e.toHeight, 3) << " m: the graph is oriented from the root as picked; check "
+                                    "the pipe's heights or pick the outlet.\n";
     }
 }
 

@@ -1,9 +1,7 @@
 // The table and JSON forms of a GraphView.
 #include "GraphPrint.h"
 
-#include <cstdio>
-#include <sstream>
-
+#include "BufferedOut.h"
 #include "TextTable.h"
 #include "ToolText.h"
 
@@ -30,39 +28,53 @@ std::string indexText(int index) {
     return index < 0 ? "-" : std::to_string(index);
 }
 
-template <class T, class Write> std::string jsonArray(const std::vector<T>& list, Write write) {
-    std::string out = "[";
-    for (size_t i = 0; i < list.size(); ++i)
-        out += (i ? ", " : "") + write(list[i]);
-    return out + "]";
+template <class T, class Write>
+void jsonArray(BufferedOut& out, const std::vector<T>& list, Write write) {
+    out << '[';
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (i)
+            out << ", ";
+        write(list[i]);
+    }
+    out << ']';
 }
 
-std::string jsonInts(const std::vector<int>& list) {
-    return jsonArray(list, [](int i) { return std::to_string(i); });
+void jsonInts(BufferedOut& out, const std::vector<int>& list) {
+    jsonArray(out, list, [&](int i) { out << i; });
 }
 
-std::string jsonNode(const NodeView& n) {
-    std::ostringstream o;
+void jsonStrings(BufferedOut& out, const std::vector<std::string>& list) {
+    jsonArray(out, list, [&](const std::string& s) { out << jsonString(s); });
+}
+
+void jsonNode(BufferedOut& o, const NodeView& n) {
     o << "{\"index\": " << n.index << ", \"handle\": " << jsonString(n.handle)
       << ", \"kind\": " << jsonString(n.kind) << ", \"name\": " << jsonString(n.name)
-      << ", \"location\": [" << formatNumber(n.x) << ", " << formatNumber(n.y) << ", "
-      << formatNumber(n.z) << "], \"inEdges\": " << jsonInts(n.in)
-      << ", \"outEdges\": " << jsonInts(n.out) << ", \"linkEdges\": " << jsonInts(n.links)
-      << ", \"gulleyPipes\": " << jsonArray(n.gulleys, jsonString) << "}";
-    return o.str();
+      << ", \"location\": [";
+    o.fixed(n.x, 3) << ", ";
+    o.fixed(n.y, 3) << ", ";
+    o.fixed(n.z, 3) << "], \"inEdges\": ";
+    jsonInts(o, n.in);
+    o << ", \"outEdges\": ";
+    jsonInts(o, n.out);
+    o << ", \"linkEdges\": ";
+    jsonInts(o, n.links);
+    o << ", \"gulleyPipes\": ";
+    jsonStrings(o, n.gulleys);
+    o << '}';
 }
 
-std::string jsonEdge(const EdgeView& e) {
-    std::ostringstream o;
+void jsonEdge(BufferedOut& o, const EdgeView& e) {
     o << "{\"index\": " << e.index << ", \"handle\": " << jsonString(e.handle)
       << ", \"startNode\": " << e.startNode << ", \"endNode\": " << e.endNode
-      << ", \"linkNodes\": " << jsonInts(e.joins) << ", \"diameter\": " << e.diameter
-      << ", \"length\": " << formatNumber(e.length)
-      << ", \"length2d\": " << formatNumber(e.length2d)
-      << ", \"upriverHeight\": " << formatNumber(e.upriver)
-      << ", \"downriverHeight\": " << formatNumber(e.downriver)
-      << ", \"slope\": " << formatSlope(e.slope) << "}";
-    return o.str();
+      << ", \"linkNodes\": ";
+    jsonInts(o, e.joins);
+    o << ", \"diameter\": " << e.diameter << ", \"length\": ";
+    o.fixed(e.length, 3) << ", \"length2d\": ";
+    o.fixed(e.length2d, 3) << ", \"upriverHeight\": ";
+    o.fixed(e.upriver, 3) << ", \"downriverHeight\": ";
+    o.fixed(e.downriver, 3) << ", \"slope\": ";
+    o.fixed(e.slope, 4) << '}';
 }
 
 void printNodes(std::ostream& out, const GraphView& view) {
@@ -129,17 +141,6 @@ std::string formatSlope(double value) {
     return formatFixed(value, 4);
 }
 
-std::string formatFixed(double value, int decimals) {
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    std::string text(buf);
-    while (!text.empty() && text.back() == '0')
-        text.pop_back();
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    return text == "-0" ? "0" : text;
-}
-
 void printTable(std::ostream& out, const GraphView& view) {
     out << view.type << " network, root " << (view.root.empty() ? "-" : view.root) << ", "
         << view.nodes.size() << " nodes, " << view.edges.size() << " edges\n";
@@ -149,22 +150,31 @@ void printTable(std::ostream& out, const GraphView& view) {
         printPath(out, view);
 }
 
-void printJson(std::ostream& out, const GraphView& view) {
+void printJson(std::ostream& stream, const GraphView& view) {
+    BufferedOut out(stream);
     out << "{\n  \"status\": " << view.status << ",\n  \"message\": " << jsonString(view.message)
         << ",\n  \"diagnosis\": " << jsonString(view.diagnosis)
         << ",\n  \"units\": {\"position\": \"m\", \"height\": \"m\", \"length\": \"m\", "
            "\"diameter\": \"mm\", \"slope\": \"m/m\"}"
         << ",\n  \"type\": " << jsonString(view.type) << ",\n  \"root\": " << jsonString(view.root)
         << ",\n  \"nodes\": [";
-    for (size_t i = 0; i < view.nodes.size(); ++i)
-        out << (i ? ",\n    " : "\n    ") << jsonNode(view.nodes[i]);
+    for (size_t i = 0; i < view.nodes.size(); ++i) {
+        out << (i ? ",\n    " : "\n    ");
+        jsonNode(out, view.nodes[i]);
+    }
     out << (view.nodes.empty() ? "" : "\n  ") << "],\n  \"edges\": [";
-    for (size_t i = 0; i < view.edges.size(); ++i)
-        out << (i ? ",\n    " : "\n    ") << jsonEdge(view.edges[i]);
+    for (size_t i = 0; i < view.edges.size(); ++i) {
+        out << (i ? ",\n    " : "\n    ");
+        jsonEdge(out, view.edges[i]);
+    }
     out << (view.edges.empty() ? "" : "\n  ") << "]";
-    if (view.isPath)
-        out << ",\n  \"path\": {\"nodes\": " << jsonInts(view.pathNodes)
-            << ", \"edges\": " << jsonInts(view.pathEdges) << "}";
+    if (view.isPath) {
+        out << ",\n  \"path\": {\"nodes\": ";
+        jsonInts(out, view.pathNodes);
+        out << ", \"edges\": ";
+        jsonInts(out, view.pathEdges);
+        out << "}";
+    }
     out << "\n}\n";
 }
 

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "FixedText.h"
 #include "GraphView.h"
 
 namespace hxwt {
@@ -15,8 +16,6 @@ namespace hxwt {
 std::string formatNumber(double value);
 // A slope with at most four decimals, the same way.
 std::string formatSlope(double value);
-// value with at most `decimals` decimals, trailing zeros dropped.
-std::string formatFixed(double value, int decimals);
 
 // The table: a header line, the nodes, the edges and, for a path, the path
 // in order; columns as wide as their cells, units in the headers. Index

@@ -148,6 +148,8 @@ GraphView makeGraphView(HxDbWtPipeGraph& graph, int status, const std::string& f
     if (status != HxDbWtPipeGraph::kGraphOk)
         return view;
     const double unit = metresPerUnit();
+    view.nodes.reserve(static_cast<size_t>(graph.nodes.Count()));
+    view.edges.reserve(static_cast<size_t>(graph.edges.Count()));
     int i = 0;
     for (HxDbWtPipeNode** p = graph.nodes.FirstPos(); p != nullptr; p = graph.nodes.NextPos(p))
         view.nodes.push_back(makeNode(**p, i++, unit));

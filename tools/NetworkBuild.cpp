@@ -1,7 +1,6 @@
 // The pipe network graph of a picked pipe or well of a drawing.
 #include "NetworkBuild.h"
 
-#include <chrono>
 #include <iostream>
 
 #include "DrawingLoad.h"
@@ -22,6 +21,7 @@ int usage(const std::string& text) {
 // The pick as the graph wants it; kExitUsage with the message printed when
 // the point, the drawing or the handle is wrong.
 int resolvePick(const NetworkRequest& request, GraphRequest& pick) {
+    const StepClock reading;
     double x = 0.0, y = 0.0;
     std::string error;
     if (!request.at.empty() && !parsePoint(request.at, x, y, &error))
@@ -29,6 +29,8 @@ int resolvePick(const NetworkRequest& request, GraphRequest& pick) {
     pick.at = AcGePoint3d(x, y, 0.0);
     if (!loadDrawing(request.file, &error))
         return usage(error);
+    if (request.timings)
+        request.timings->drawing = reading.elapsed();
     pick.picked = idFromHandle(currentDatabase(), request.pick);
     if (pick.picked.isNull())
         return usage(request.file + ": no object with handle " + request.pick);
@@ -47,17 +49,14 @@ int resolvePick(const NetworkRequest& request, GraphRequest& pick) {
 
 int buildNetwork(const NetworkRequest& request, HxDbWtPipeGraph& graph, GraphView& view) {
     noteInput(request.file);
-    using Clock = std::chrono::steady_clock;
-    const auto seconds = [](Clock::time_point from) {
-        return std::chrono::duration<double>(Clock::now() - from).count();
-    };
-    const Clock::time_point start = Clock::now();
+    NetworkTimings unused;
+    NetworkTimings& timings = request.timings ? *request.timings : unused;
+    const StepClock reading;
     GraphRequest pick;
     if (int code = resolvePick(request, pick))
         return code;
-    const Clock::time_point built = Clock::now();
-    if (request.timings)
-        request.timings->read = seconds(start);
+    timings.read = reading.elapsed();
+    const StepClock building;
     graph.SetPipeGraphType(request.pressure ? HxDbWtPipeGraph::kPressure
                                             : HxDbWtPipeGraph::kGravity);
     graph.SetWithOutNode(request.withoutNode);
@@ -65,13 +64,17 @@ int buildNetwork(const NetworkRequest& request, HxDbWtPipeGraph& graph, GraphVie
     {
         Progress progress("building the graph");
         status = graph.CreateGraph(pick.picked, pick.at);
+        timings.graph = building.elapsed();
+        const StepClock linking;
         if (status == HxDbWtPipeGraph::kGraphOk)
             graph.CreateLinkGulleyEdge();
+        timings.links = linking.elapsed();
     }
+    const StepClock snapshot;
     view = makeGraphView(graph, status, request.file);
     view.diagnosis = diagnoseGraph(graph, status, pick);
-    if (request.timings)
-        request.timings->build = seconds(built);
+    timings.snapshot = snapshot.elapsed();
+    timings.build = building.elapsed();
     return kExitOk;
 }
 

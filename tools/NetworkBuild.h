@@ -7,13 +7,18 @@
 
 #include "GraphView.h"
 #include "HxDbWtPipeGraph.h"
+#include "StepClock.h"
 
 namespace hxwt {
 
-// Wall-clock seconds of the two steps of buildNetwork.
+// The times of the two steps of buildNetwork and of their parts.
 struct NetworkTimings {
-    double read = 0.0;  // reading the drawing and resolving the pick
-    double build = 0.0; // building the graph and its snapshot
+    StepTime read;     // reading the drawing and resolving the pick
+    StepTime drawing;  //   of which reading the drawing
+    StepTime build;    // building the graph and its snapshot
+    StepTime graph;    //   of which CreateGraph
+    StepTime links;    //   of which linking the gulley pipes
+    StepTime snapshot; //   of which the snapshot and its diagnosis
 };
 
 struct NetworkRequest {

@@ -1,6 +1,8 @@
 // Printing a table with computed column widths.
 #include "TextTable.h"
 
+#include "BufferedOut.h"
+
 #include <algorithm>
 
 namespace hxwt {
@@ -33,14 +35,22 @@ void TextTable::print(std::ostream& out, const std::string& indent) const {
         for (const auto& row : m_rows)
             widths[c] = std::max(widths[c], displayWidth(row[c]));
     }
+    BufferedOut buffered(out);
+    std::string text; // one line, its room kept from line to line
     auto line = [&](const std::vector<std::string>& cells) {
-        std::string text = indent;
+        text = indent;
         for (size_t c = 0; c < cells.size(); ++c) {
-            const std::string pad(widths[c] - displayWidth(cells[c]), ' ');
-            text += (c ? "  " : "") + (m_aligns[c] == kRight ? pad + cells[c] : cells[c] + pad);
+            const size_t pad = widths[c] - displayWidth(cells[c]);
+            if (c)
+                text += "  ";
+            if (m_aligns[c] == kRight)
+                text.append(pad, ' ');
+            text += cells[c];
+            if (m_aligns[c] != kRight)
+                text.append(pad, ' ');
         }
         text.erase(text.find_last_not_of(' ') + 1);
-        out << text << "\n";
+        buffered << text << '\n';
     };
     line(m_headers);
     for (const auto& row : m_rows)

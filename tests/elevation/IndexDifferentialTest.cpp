@@ -77,3 +77,26 @@ TEST_F(ElevTest, IndexOnLargeSetsAndAfterTheSourceReloads) {
     double e = 0;
     EXPECT_EQ(fast.GetPointElevation(AcGePoint3d(1, 1, 0), e), 1);
 }
+
+// Far from the origin the index keeps its boxes in floats rounded outward:
+// survey coordinates, whose fractions no float holds, and coordinates beyond
+// the float range still give the scan's answers.
+TEST_F(ElevTest, IndexAnswersAsTheScanFarFromTheOrigin) {
+    for (double base : {3.5e6 + 0.123, -4.1e7 - 0.77, 1e39, -3e300}) {
+        std::mt19937 rng(static_cast<unsigned>(base > 0 ? 11 : 12));
+        const double spread = std::max(200.0, std::fabs(base) * 1e-12);
+        std::uniform_real_distribution<double> c(-spread, spread);
+        std::vector<AcGePoint3d> pts;
+        for (int i = 0; i < 3000; ++i)
+            pts.emplace_back(base + c(rng), base + c(rng), i % 7);
+        HxWtPointElevUtility literal = withSamples(pts);
+        HxWtPointElevIndex fast(literal);
+        for (int q = 0; q < 100; ++q) {
+            const AcGePoint3d pt(base + c(rng), base + c(rng), 0);
+            double a = 0, b = 0;
+            literal.GetPointElevation(pt, a);
+            fast.GetPointElevation(pt, b);
+            ASSERT_EQ(a, b) << base << " query " << q;
+        }
+    }
+}
