@@ -49,6 +49,33 @@ public:
             ++m_count;
     }
 
+    // Sets the value of id only when it has none (Get would answer -1), in
+    // one probe sequence; true when it was set. value must not be negative.
+    bool SetIfNone(const AcDbObjectId& id, int value) {
+        if (id.isNull()) {
+            if (m_null >= 0)
+                return false;
+            m_null = value;
+            return true;
+        }
+        if (2 * (m_count + 1) > m_slots.size())
+            Grow(m_count + 1);
+        for (std::size_t at = Home(id.stub());; at = (at + 1) & m_mask) {
+            Slot& slot = m_slots[at];
+            if (slot.key == id.stub()) {
+                if (slot.value >= 0)
+                    return false;
+                slot.value = value;
+                return true;
+            }
+            if (slot.key == nullptr) {
+                slot = Slot{id.stub(), value};
+                ++m_count;
+                return true;
+            }
+        }
+    }
+
     // Makes room for n keys in all.
     void Reserve(std::size_t n) {
         if (2 * n > m_slots.size())

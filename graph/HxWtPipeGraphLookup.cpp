@@ -48,8 +48,8 @@ template <class T> void HxWtIdPositionIndex<T>::Rebuild(HxPDList<T>& list) {
     int index = 0;
     for (T** pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos), ++index) {
         m_slots.push_back(pos);
-        if (*pos != nullptr && m_first.Get((*pos)->*m_key) < 0)
-            m_first.Set((*pos)->*m_key, index); // keeps the first position of an id
+        if (*pos != nullptr)
+            m_first.SetIfNone((*pos)->*m_key, index); // keeps the first position of an id
     }
     m_list = &list;
     m_revision = list.Revision();

@@ -82,10 +82,7 @@ bool IsExactly(const HxDbEntity* entity, AcRxClass* cls) {
 }
 
 bool InsertNew(HxIdTable& set, AcDbObjectId id) {
-    if (set.Get(id) >= 0)
-        return false;
-    set.Set(id, 1);
-    return true;
+    return set.SetIfNone(id, 1);
 }
 
 HxDbObjectIdList ConnectedIds(const HxDbPipeGraphEntBase* record) {

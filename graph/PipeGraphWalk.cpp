@@ -65,6 +65,13 @@ static_assert(sizeof(kPolicies) / sizeof(kPolicies[0]) ==
                   static_cast<size_t>(Builder::kGravityPath) + 1,
               "one row per builder");
 
+// A queued node: its id, and the position and node that its lookup found.
+struct Queued {
+    AcDbObjectId id;
+    int index;
+    HxDbWtPipeNode* node;
+};
+
 // One walk: the graph, the policy and the queue and visited sets of one call.
 class Walker {
 public:
@@ -75,12 +82,14 @@ public:
     int Run() {
         m_nodeReached.assign(static_cast<size_t>(m_graph.nodes.Count()), 0);
         m_edgeMet.assign(static_cast<size_t>(m_graph.edges.Count()), 0);
-        const int root = m_graph.FindNodeIndex(m_graph.rootId);
-        if (root >= 0)
-            m_nodeReached[static_cast<size_t>(root)] = 1;
-        m_queue.push_back(m_graph.rootId);
+        Queued root{m_graph.rootId, -1, nullptr};
+        root.index = Lookup().nodes.Find(m_graph.nodes, root.id, &root.node, Lookup().literal);
+        if (root.index >= 0)
+            m_nodeReached[static_cast<size_t>(root.index)] = 1;
+        m_queue.push_back(root);
         for (size_t head = 0; head < m_queue.size(); ++head) {
-            if (!Visit(m_queue[head]))
+            const Queued n = m_queue[head]; // by value: the queue grows
+            if (!Visit(n))
                 return 0;
         }
         return 1;
@@ -89,23 +98,21 @@ public:
 private:
     // Meets every pipe connected to node n in connection order; false as
     // soon as one of them fails the walk.
-    bool Visit(AcDbObjectId n) {
-        HxDbWtPipeNode* node = nullptr;
-        const int nodeIndex = Lookup().nodes.Find(m_graph.nodes, n, &node, Lookup().literal);
-        if (n == m_graph.rootId)
-            node->*m_policy.rootward = -1;
-        HxDbPipeGraphEnt* record = m_graph.FindPipeGraphEnt(n);
+    bool Visit(const Queued& n) {
+        if (n.id == m_graph.rootId)
+            n.node->*m_policy.rootward = -1;
+        HxDbPipeGraphEnt* record = m_graph.FindPipeGraphEnt(n.id);
         if (record == nullptr)
             return true;
-        return ForEachConnected(record,
-                                [&](const AcDbObjectId& c) { return Meet(*node, nodeIndex, c); });
+        return ForEachConnected(record, [&](const AcDbObjectId& c) { return Meet(n, c); });
     }
 
     // Meets pipe c from the node at nodeIndex: a pipe met before is the
     // node's rootward pipe; a new edge is oriented away from the node and its
     // far nodes queued. False when a new edge with a base record reaches no
     // new node and open ends are not accepted.
-    bool Meet(HxDbWtPipeNode& node, int nodeIndex, AcDbObjectId c) {
+    bool Meet(const Queued& n, AcDbObjectId c) {
+        HxDbWtPipeNode& node = *n.node;
         HxDbWtPipeEdge* edge = nullptr;
         const int edgeIndex = Lookup().edges.Find(m_graph.edges, c, &edge, Lookup().literal);
         if (m_policy.edgesOnly && edgeIndex == -1)
@@ -116,28 +123,33 @@ private:
         }
         if (edge == nullptr)
             return true;
-        edge->*m_policy.nearEnd = nodeIndex;
+        edge->*m_policy.nearEnd = n.index;
         HxDbPipeGraphEnt* pipeRecord = m_graph.FindPipeGraphEnt(c);
         if (pipeRecord == nullptr)
             return true;
         m_policy.record(node, edgeIndex);
-        return QueueFarNodes(*edge, pipeRecord) || m_acceptOpenEnds;
+        return QueueFarNodes(n.id, *edge, pipeRecord) || m_acceptOpenEnds;
     }
 
     // Queues every node connected to the pipe that is a node of the graph,
     // was not reached before and is not a pipe (the last test opens pipes,
     // so it comes last; the three are independent); the last of them becomes
-    // the edge's far end. True when there was one.
-    bool QueueFarNodes(HxDbWtPipeEdge& edge, const HxDbPipeGraphEnt* pipeRecord) {
+    // the edge's far end. True when there was one. The near node (id `near`)
+    // is reached already, so it is passed over without a lookup.
+    bool QueueFarNodes(AcDbObjectId near, HxDbWtPipeEdge& edge,
+                       const HxDbPipeGraphEnt* pipeRecord) {
         bool reached = false;
         ForEachConnected(pipeRecord, [&](const AcDbObjectId& d) {
-            const int index = m_graph.FindNodeIndex(d);
-            if (index == -1 || m_nodeReached[static_cast<size_t>(index)] != 0 ||
+            if (d == near)
+                return true;
+            Queued far{d, -1, nullptr};
+            far.index = Lookup().nodes.Find(m_graph.nodes, d, &far.node, Lookup().literal);
+            if (far.index == -1 || m_nodeReached[static_cast<size_t>(far.index)] != 0 ||
                 (m_graph.*m_isPipe)(d) != 0)
                 return true;
-            m_nodeReached[static_cast<size_t>(index)] = 1;
-            edge.*m_policy.farEnd = index;
-            m_queue.push_back(d);
+            m_nodeReached[static_cast<size_t>(far.index)] = 1;
+            edge.*m_policy.farEnd = far.index;
+            m_queue.push_back(far);
             reached = true;
             return true;
         });
@@ -164,7 +176,7 @@ private:
     IsPipeFn m_isPipe;
     const WalkPolicy& m_policy;
     const bool m_acceptOpenEnds;
-    std::vector<AcDbObjectId> m_queue; // first in, first out: popped by position
+    std::vector<Queued> m_queue; // first in, first out: popped by position
     // Reached nodes and met pipes, by the first index of their id (the root
     // counts as reached).
     std::vector<char> m_nodeReached;

@@ -37,3 +37,30 @@ TEST_F(HxIdTableTest, OverwritesRetiresAndClears) {
 }
 
 } // namespace
+
+// SetIfNone sets only keys that read as none: new, retired or the null id.
+TEST_F(HxIdTableTest, SetIfNoneKeepsAValueThatIsThere) {
+    HxIdTable table;
+    struct Case {
+        AcDbObjectId id;
+        int before; // -2: never set
+        bool set;
+        int after;
+    };
+    const Case cases[] = {
+        {IdOf(1), -2, true, 4},        {IdOf(2), 3, false, 3},        {IdOf(3), -1, true, 4},
+        {AcDbObjectId(), -2, true, 4}, {AcDbObjectId(), 0, false, 0},
+    };
+    for (const Case& c : cases) {
+        table.Clear();
+        if (c.before != -2)
+            table.Set(c.id, c.before);
+        EXPECT_EQ(table.SetIfNone(c.id, 4), c.set) << c.before;
+        EXPECT_EQ(table.Get(c.id), c.after) << c.before;
+    }
+    for (int k = 1; k <= 3000; ++k) // across growth, each key once
+        ASSERT_TRUE(table.SetIfNone(IdOf(k + 10), k));
+    for (int k = 1; k <= 3000; ++k)
+        ASSERT_FALSE(table.SetIfNone(IdOf(k + 10), 0)) << k;
+    EXPECT_EQ(table.Get(IdOf(3010)), 3000);
+}
