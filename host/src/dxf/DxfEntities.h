@@ -36,8 +36,9 @@ std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagRea
 // where it would) without making it.
 void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader);
 // The xdata of groups as they stand in a file's text, starting on line
-// `line`: what readXData gave for them. reader is reset to the text.
+// `line`: what readXData gave for them. reader is reset to the text; tags
+// is the caller's room for the groups (its contents replaced).
 std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
-                                    const DxfTextDecoder& decoder);
+                                    const DxfTextDecoder& decoder, std::vector<DxfTag>& tags);
 
 } // namespace hxhost
