@@ -34,17 +34,23 @@ AcDbStub* DatabaseStore::adopt(AcDbObject* obj) {
 }
 
 AcDbStub* DatabaseStore::adoptAt(AcDbObject* obj, const AcDbHandle& handle) {
-    if (handle.isNull() || find(handle) != nullptr)
+    if (handle.isNull())
+        return nullptr;
+    // One lookup both tests the handle and claims its slot.
+    const auto [slot, fresh] = m_byHandle.try_emplace(handle.value(), nullptr);
+    if (!fresh)
         return nullptr;
     AcDbStub* stub = m_stubs.make();
-    if (stub == nullptr)
+    if (stub == nullptr) {
+        m_byHandle.erase(slot);
         return nullptr;
+    }
     revision = nextRevision();
     stub->database = m_db;
     stub->handle = handle;
     stub->object.reset(obj);
     stub->cls = obj != nullptr ? obj->isA() : nullptr;
-    m_byHandle[handle.value()] = stub;
+    slot->second = stub;
     if (!(handle < seed))
         seed = AcDbHandle(handle.value() + 1);
     return stub;
@@ -71,6 +77,10 @@ void DatabaseStore::rebind(AcDbDatabase* db) {
 AcDbStub* DatabaseStore::find(const AcDbHandle& handle) const {
     auto it = m_byHandle.find(handle.value());
     return it == m_byHandle.end() ? nullptr : it->second;
+}
+
+void DatabaseStore::reserve(std::size_t objects) {
+    m_byHandle.reserve(m_byHandle.size() + objects);
 }
 
 std::size_t DatabaseStore::objectCount(bool includeErased) const {

@@ -36,6 +36,9 @@ public:
     bool rehandle(AcDbStub* stub, const AcDbHandle& handle);
     // The stub of a handle, or null.
     AcDbStub* find(const AcDbHandle& handle) const;
+    // Makes room in the handle index for that many more objects (a drawing
+    // file about to be read knows how many it holds).
+    void reserve(std::size_t objects);
     // Makes every stub (and the store) belong to db: after two databases
     // swapped their stores.
     void rebind(AcDbDatabase* db);

@@ -127,11 +127,15 @@ Acad::ErrorStatus XDataStore::parse(const resbuf* chain, std::vector<XDataApp>& 
             continue;
         }
         XDataItem item;
-        if (!isXDataCode(rb->restype) || !readItem(rb, item))
+        if (!readChainItem(rb, item))
             return Acad::eInvalidResBuf;
         apps.back().items.push_back(std::move(item));
     }
     return Acad::eOk;
+}
+
+bool XDataStore::readChainItem(const resbuf* rb, XDataItem& item) {
+    return isXDataCode(rb->restype) && readItem(rb, item);
 }
 
 void XDataStore::apply(const std::vector<XDataApp>& changes) {

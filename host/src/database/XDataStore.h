@@ -43,6 +43,9 @@ public:
     // eInvalidResBuf when the chain is not led by 1001, holds a code that is
     // not xdata, or a value that is unusable (null text, chunk over 127 bytes).
     static Acad::ErrorStatus parse(const resbuf* chain, std::vector<XDataApp>& apps);
+    // One item of a chain after its 1001 item, as parse reads it; false when
+    // parse would refuse it. item's room is reused.
+    static bool readChainItem(const resbuf* rb, XDataItem& item);
 
     // Replaces each given application's items; an application without items
     // is removed. Applications match without regard to ASCII case.

@@ -23,6 +23,7 @@ public:
 
     void run() {
         const Adesk::UInt64 top = maxHandle();
+        m_store.reserve(objectCount());
         m_fresh = std::max<Adesk::UInt64>(m_model.handseed, top + 1);
         placeTables();
         records(m_model.appids, m_db.regAppTableId(), [] { return new AcDbRegAppTableRecord; });
@@ -78,6 +79,19 @@ private:
         for (const DxfBlock& block : m_model.blocks)
             entities(block.entities, entities);
         return top;
+    }
+
+    // How many objects the model makes (a layer or two that it adds aside).
+    std::size_t objectCount() const {
+        std::size_t n = m_model.appids.size() + m_model.layers.size() + m_model.blockRecords.size();
+        auto entities = [&n](const std::vector<DxfEntityRecord>& recs) {
+            for (const DxfEntityRecord& rec : recs)
+                n += 1 + rec.attributes.size();
+        };
+        entities(m_model.entities);
+        for (const DxfBlock& block : m_model.blocks)
+            entities(block.entities);
+        return n;
     }
 
     // The three tables take the file's handles (fresh ones when it has none).
@@ -163,10 +177,20 @@ private:
         return id;
     }
 
+    // The layer of that name (added, with a finding, when the table lacks
+    // it). Entities of a drawing come in runs on one layer: the last one
+    // found is tried first.
     AcDbObjectId layer(const std::wstring& name, int line) {
+        if (!m_lastLayerId.isNull() && name == m_lastLayer)
+            return m_lastLayerId;
         AcDbObjectId id = findRecord(m_db.layerTableId(), name);
-        if (!id.isNull())
-            return id;
+        if (id.isNull())
+            id = addLayer(name, line);
+        m_lastLayer = name;
+        m_lastLayerId = id;
+        return id;
+    }
+    AcDbObjectId addLayer(const std::wstring& name, int line) {
         finding(line, "layer '" + dxfAscii(name) + "' missing from the LAYER table: added");
         DxfTableRecord rec;
         rec.name = name;
@@ -179,7 +203,8 @@ private:
     std::vector<XDataApp> xdataOf(const DxfEntityRecord& rec) {
         if (rec.xdataText.empty())
             return {};
-        return readXDataText(rec.xdataText, rec.xdataLine, m_xdataReader, m_model.decoder);
+        return readXDataText(rec.xdataText, rec.xdataLine, m_xdataReader, m_model.decoder,
+                             m_xdataTags);
     }
 
     // The custom entity a codec makes of rec, or null (rec kept standard).
@@ -252,7 +277,10 @@ private:
     DatabaseStore& m_store;
     Adesk::UInt64 m_fresh = 1;
     std::map<std::wstring, AcGePoint3d> m_blockOrigins;
-    DxfTagReader m_xdataReader; // reads the records' xdata texts
+    DxfTagReader m_xdataReader;      // reads the records' xdata texts
+    std::vector<DxfTag> m_xdataTags; // their groups, room kept from record to record
+    std::wstring m_lastLayer;        // the layer the last entity found, and its id
+    AcDbObjectId m_lastLayerId;
 };
 
 } // namespace

@@ -22,6 +22,12 @@ void writeEntityBody(const AcDbEntity& ent, const std::wstring& blockName, bool 
                      DxfTagWriter& out);
 void writeXData(const std::vector<XDataApp>& apps, DxfTagWriter& out);
 void writeXDataApp(const XDataApp& app, DxfTagWriter& out);
+// True when chain is one application's, led by its 1001 item, that
+// XDataStore::parse takes.
+bool isOneAppChain(const resbuf* chain);
+// Writes such a chain as writeXDataApp writes the application parse makes of
+// it (nothing when it has no items after its 1001 item).
+void writeXDataChain(const resbuf* chain, DxfTagWriter& out);
 
 // A new entity of the named kind from its groups (xdata excluded), or null
 // for kinds not read here. Throws DxfError at a malformed value. blockName
@@ -36,8 +42,9 @@ std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagRea
 // where it would) without making it.
 void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader);
 // The xdata of groups as they stand in a file's text, starting on line
-// `line`: what readXData gave for them. reader is reset to the text.
+// `line`: what readXData gave for them. reader is reset to the text; tags
+// is the caller's room for the groups (its contents replaced).
 std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
-                                    const DxfTextDecoder& decoder);
+                                    const DxfTextDecoder& decoder, std::vector<DxfTag>& tags);
 
 } // namespace hxhost

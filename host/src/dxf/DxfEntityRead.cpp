@@ -13,22 +13,33 @@ namespace {
 
 const double kRadians = std::acos(-1.0) / 180.0;
 
+// The groups of one entity up to its xdata, as a range of the record's
+// groups (no copy).
+struct TagRange {
+    const DxfTag* first = nullptr;
+    const DxfTag* last = nullptr;
+    const DxfTag* begin() const { return first; }
+    const DxfTag* end() const { return last; }
+    bool empty() const { return first == last; }
+    const DxfTag& front() const { return *first; }
+};
+
 // The groups of one entity up to its xdata, looked up by code.
 class Fields {
 public:
     Fields(const std::vector<DxfTag>& tags, const DxfTagReader& reader,
            const DxfTextDecoder& decoder)
         : m_reader(reader), m_decoder(decoder) {
-        for (const DxfTag& tag : tags) {
-            if (tag.code == 1001)
-                break;
-            m_tags.push_back(&tag);
-        }
+        m_tags.first = tags.data();
+        m_tags.last = tags.data();
+        const DxfTag* const end = tags.data() + tags.size();
+        while (m_tags.last != end && m_tags.last->code != 1001)
+            ++m_tags.last;
     }
     const DxfTag* find(int code) const {
-        for (const DxfTag* tag : m_tags) {
-            if (tag->code == code)
-                return tag;
+        for (const DxfTag& tag : m_tags) {
+            if (tag.code == code)
+                return &tag;
         }
         return nullptr;
     }
@@ -47,12 +58,12 @@ public:
     AcGePoint3d point(int code) const {
         return AcGePoint3d(real(code, 0), real(code + 10, 0), real(code + 20, 0));
     }
-    const std::vector<const DxfTag*>& all() const { return m_tags; }
+    const TagRange& all() const { return m_tags; }
     const DxfTagReader& reader() const { return m_reader; }
     const DxfTextDecoder& decoder() const { return m_decoder; }
 
 private:
-    std::vector<const DxfTag*> m_tags;
+    TagRange m_tags;
     const DxfTagReader& m_reader;
     const DxfTextDecoder& m_decoder;
 };
@@ -93,7 +104,7 @@ std::unique_ptr<AcDbEntity> readAttribute(const Fields& f) {
     readTextPart(f, *att);
     att->setVerticalMode(verticalMode(f, 74));
     if (att->setTag(f.text(2).c_str()) != Acad::eOk)
-        f.reader().failAt(f.all().empty() ? 0 : f.all().front()->line - 1,
+        f.reader().failAt(f.all().empty() ? 0 : f.all().front().line - 1,
                           "expected an attribute tag (group code 2) without blanks");
     att->setInvisible((f.integer(70, 0) & 1) != 0);
     return att;
@@ -104,7 +115,7 @@ std::unique_ptr<AcDbEntity> readAttributeDefinition(const Fields& f) {
     readTextPart(f, *def);
     def->setVerticalMode(verticalMode(f, 74));
     if (def->setTag(f.text(2).c_str()) != Acad::eOk)
-        f.reader().failAt(f.all().empty() ? 0 : f.all().front()->line - 1,
+        f.reader().failAt(f.all().empty() ? 0 : f.all().front().line - 1,
                           "expected an attribute tag (group code 2) without blanks");
     def->setPrompt(f.text(3).c_str());
     return def;
@@ -121,9 +132,9 @@ std::unique_ptr<AcDbEntity> readMText(const Fields& f) {
     if (attach >= 1 && attach <= 9)
         mtext->setAttachment(static_cast<AcDbMText::AttachmentPoint>(attach));
     std::string raw;
-    for (const DxfTag* tag : f.all()) {
-        if (tag->code == 3)
-            raw += tag->value;
+    for (const DxfTag& tag : f.all()) {
+        if (tag.code == 3)
+            raw += tag.value;
     }
     if (const DxfTag* last = f.find(1))
         raw += last->value;
@@ -141,7 +152,8 @@ std::unique_ptr<AcDbEntity> readPolyline(const Fields& f) {
     pline->setElevation(f.real(38, 0));
     pline->setConstantWidth(std::fabs(f.real(43, 0)));
     const DxfTagReader& r = f.reader();
-    for (const DxfTag* tag : f.all()) {
+    for (const DxfTag& t : f.all()) {
+        const DxfTag* tag = &t;
         const unsigned n = pline->numVerts();
         if (tag->code == 10) {
             pline->addVertexAt(n, AcGePoint2d(r.real(*tag), 0));
@@ -298,8 +310,8 @@ void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader) {
 }
 
 std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
-                                    const DxfTextDecoder& decoder) {
-    std::vector<DxfTag> tags;
+                                    const DxfTextDecoder& decoder, std::vector<DxfTag>& tags) {
+    tags.clear();
     reader.reset(text, line);
     while (!reader.atEnd())
         tags.push_back(reader.next());

@@ -211,6 +211,28 @@ void writeXDataApp(const XDataApp& app, DxfTagWriter& out) {
         writeItem(item, out);
 }
 
+bool isOneAppChain(const resbuf* chain) {
+    if (chain == nullptr || chain->restype != 1001 || chain->resval.rstring == nullptr)
+        return false;
+    XDataItem item;
+    for (const resbuf* rb = chain->rbnext; rb != nullptr; rb = rb->rbnext) {
+        if (!XDataStore::readChainItem(rb, item))
+            return false; // a second 1001 item among them
+    }
+    return true;
+}
+
+void writeXDataChain(const resbuf* chain, DxfTagWriter& out) {
+    if (chain->rbnext == nullptr)
+        return;
+    out.text(1001, chain->resval.rstring);
+    XDataItem item;
+    for (const resbuf* rb = chain->rbnext; rb != nullptr; rb = rb->rbnext) {
+        XDataStore::readChainItem(rb, item);
+        writeItem(item, out);
+    }
+}
+
 void writeXData(const std::vector<XDataApp>& apps, DxfTagWriter& out) {
     for (const XDataApp& app : apps)
         writeXDataApp(app, out);

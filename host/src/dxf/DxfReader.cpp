@@ -56,6 +56,17 @@ private:
     std::vector<DxfTag> body() {
         std::vector<DxfTag> tags;
         tags.reserve(32);
+        fillBody(tags);
+        return tags;
+    }
+    // The same into the reader's own buffer (its room kept from record to
+    // record): valid until the next call.
+    const std::vector<DxfTag>& entityBody() {
+        m_body.clear();
+        fillBody(m_body);
+        return m_body;
+    }
+    void fillBody(std::vector<DxfTag>& tags) {
         std::size_t xdataStart = std::string_view::npos;
         while (m_tags.peek().code != 0) {
             if (m_tags.peek().code == 1001 && xdataStart == std::string_view::npos) {
@@ -67,7 +78,6 @@ private:
         m_xdataText = xdataStart == std::string_view::npos
                           ? std::string_view()
                           : m_text.substr(xdataStart, m_tags.offset() - xdataStart);
-        return tags;
     }
     static const DxfTag* find(const std::vector<DxfTag>& tags, int code) {
         for (const DxfTag& t : tags) {
@@ -250,7 +260,7 @@ private:
             if (tag.value == "ENDSEC" || tag.value == "EOF" || tag.value == "ENDBLK")
                 m_tags.fail(tag, std::string("an entity or 0 ") + end);
             DxfEntityRecord rec;
-            if (!entity(tag, body(), rec))
+            if (!entity(tag, entityBody(), rec))
                 continue;
             if (rec.blockName.size() > 0 || rec.entity->isA() == AcDbBlockReference::desc())
                 attributes(rec);
@@ -289,7 +299,7 @@ private:
         while (m_tags.peek().code == 0 && m_tags.peek().value == "ATTRIB") {
             const DxfTag kind = m_tags.next();
             DxfEntityRecord att;
-            entity(kind, body(), att);
+            entity(kind, entityBody(), att);
             ref.attributes.push_back(std::move(att));
         }
         if (m_tags.peek().code == 0 && m_tags.peek().value == "SEQEND") {
@@ -341,6 +351,7 @@ private:
     std::string_view m_text;
     DxfTagReader m_tags;
     DxfModel& m_model;
+    std::vector<DxfTag> m_body;   // of the last entityBody()
     std::string_view m_xdataText; // of the last body()
     int m_xdataLine = 0;
     DxfTextDecoder m_decoder;

@@ -232,7 +232,7 @@ void DxfTagWriter::tag(int code, std::string_view value) {
     m_out += '\n';
 }
 
-void DxfTagWriter::text(int code, const std::wstring& value) {
+void DxfTagWriter::text(int code, std::wstring_view value) {
     codeLine(code);
     appendDxfText(m_out, value);
     m_out += '\n';

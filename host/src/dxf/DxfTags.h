@@ -89,7 +89,7 @@ private:
 class DxfTagWriter {
 public:
     void tag(int code, std::string_view value);
-    void text(int code, const std::wstring& value);
+    void text(int code, std::wstring_view value);
     void real(int code, double value);
     void integer(int code, long long value);
     void handle(int code, unsigned long long value);

@@ -82,7 +82,7 @@ std::string encodeDxfText(const std::wstring& text) {
     return out;
 }
 
-void appendDxfText(std::string& out, const std::wstring& text) {
+void appendDxfText(std::string& out, std::wstring_view text) {
     for (wchar_t c : text) {
         const auto u = static_cast<unsigned long>(c);
         if (u >= 0x20 && u < 0x7F) {

@@ -12,7 +12,7 @@ namespace hxhost {
 
 std::string encodeDxfText(const std::wstring& text);
 // Appends the encoded text to out.
-void appendDxfText(std::string& out, const std::wstring& text);
+void appendDxfText(std::string& out, std::wstring_view text);
 
 // How the values of a file are to be decoded.
 struct DxfTextDecoder {

@@ -305,7 +305,7 @@ private:
     // Writes ent (or, for a custom entity, the standard entity shown) under
     // the identity of source.
     void writeEntity(const AcDbEntity& source, const AcDbEntity& ent, AcDbHandle owner, bool paper,
-                     const std::vector<XDataApp>* codecData) {
+                     const resbuf* codecChain) {
         const char* kind = dxfEntityName(ent);
         if (kind == nullptr) {
             writeCustom(source, owner, paper);
@@ -328,7 +328,7 @@ private:
         if (ref != nullptr)
             blockName = m_blockNames[ref->blockTableRecord()];
         writeEntityBody(ent, blockName, !atts.empty(), m_out);
-        writeOwnXData(source, codecData);
+        writeOwnXData(source, codecChain);
         for (const auto* att : atts)
             writeEntity(*att, *att, source.handle(), paper, nullptr);
         if (!atts.empty()) {
@@ -342,26 +342,26 @@ private:
         }
     }
 
-    // The entity's xdata, with a codec's application (codecData, one
-    // application) put in as setXData would.
-    void writeOwnXData(const AcDbEntity& source, const std::vector<XDataApp>* codecData) {
+    // The entity's xdata, with a codec's application (codecChain, one
+    // application's checked chain) put in as setXData would. Without xdata of
+    // its own the chain is written as it stands.
+    void writeOwnXData(const AcDbEntity& source, const resbuf* codecChain) {
         const XDataStore* xd = DbAccess::xdataOf(source);
         const bool own = xd != nullptr && !xd->apps().empty();
-        if (codecData == nullptr) {
+        if (codecChain == nullptr) {
             if (own)
                 writeXData(xd->apps(), m_out);
             return;
         }
         if (!own) {
-            for (const XDataApp& app : *codecData) {
-                if (!app.items.empty())
-                    writeXDataApp(app, m_out);
-            }
+            writeXDataChain(codecChain, m_out);
             return;
         }
+        std::vector<XDataApp> codecData;
+        XDataStore::parse(codecChain, codecData);
         XDataStore merged;
         merged.apply(xd->apps());
-        merged.apply(*codecData);
+        merged.apply(codecData);
         writeXData(merged.apps(), m_out);
     }
 
@@ -375,14 +375,11 @@ private:
         }
         std::unique_ptr<AcDbEntity> shown(codec->makeStandard(custom));
         resbuf* data = codec->makeXData(custom);
-        std::vector<XDataApp> parsed;
-        const bool dataOk =
-            data != nullptr && XDataStore::parse(data, parsed) == Acad::eOk && parsed.size() == 1;
-        if (shown == nullptr || dxfEntityName(*shown) == nullptr || !dataOk) {
+        if (shown == nullptr || dxfEntityName(*shown) == nullptr || !isOneAppChain(data)) {
             m_findings.push_back(what + ": its codec gave no standard entity or no data: "
                                         "not written");
         } else {
-            writeEntity(custom, *shown, owner, paper, &parsed);
+            writeEntity(custom, *shown, owner, paper, data);
         }
         acutRelRb(data);
     }
