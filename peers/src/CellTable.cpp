@@ -16,7 +16,31 @@ constexpr double kShift = 0.3183098861837907;
 
 } // namespace
 
+CellTable::CellTable(double size) : m_size(size), m_inverse(0.0) {
+    const double inverse = 1.0 / size;
+    if (std::isnormal(size) && std::isnormal(inverse))
+        m_inverse = inverse;
+}
+
+// v * m_inverse differs from v / m_size by a few units in the last place at
+// most, and rounding the sum with kShift keeps their order, so both land in
+// the same cell unless the shifted value lies within that error of a cell
+// border. The margin below is far wider than the error; inside it (and for
+// NaN, infinities and values too large to have a fraction) the division
+// decides.
 std::int64_t CellTable::cellOf(double v) const {
+    if (m_inverse == 0.0)
+        return cellByDivision(v);
+    const double q = v * m_inverse;
+    const double t = q + kShift;
+    const double c = std::floor(t);
+    const double margin = (std::fabs(t) + 1.0) * 0x1p-40;
+    if (t - c > margin && c + 1.0 - t > margin)
+        return static_cast<std::int64_t>(std::clamp(c, -kFarCell, kFarCell));
+    return cellByDivision(v);
+}
+
+std::int64_t CellTable::cellByDivision(double v) const {
     const double c = std::floor(v / m_size + kShift);
     if (std::isnan(c))
         return 0;

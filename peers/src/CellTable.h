@@ -34,7 +34,7 @@ struct CellHash {
 class CellTable {
 public:
     // Cells of `size` drawing units (positive).
-    explicit CellTable(double size) : m_size(size) {}
+    explicit CellTable(double size);
 
     // The cell index of a coordinate (clamped far out; NaN gives 0); cells are
     // shifted by a fraction of their size off the round coordinates.
@@ -50,6 +50,8 @@ public:
     // Calls f(position) for the entries of every cell that the plan box
     // touches (a position may come more than once).
     template <class F> void forEachIn(double x0, double y0, double x1, double y1, F f) const {
+        if (m_positions.empty())
+            return; // nothing to find: no cell arithmetic, no probes
         const std::int64_t cx0 = cellOf(x0), cx1 = cellOf(x1);
         const std::int64_t cy0 = cellOf(y0), cy1 = cellOf(y1);
         for (std::int64_t ix = cx0; ix <= cx1; ++ix) {
@@ -75,7 +77,12 @@ private:
     const Run* find(const Cell& cell) const;
     void insert(const Run& run);
 
+    // The cell index by division, for the coordinates cellOf cannot settle by
+    // multiplying with m_inverse.
+    std::int64_t cellByDivision(double v) const;
+
     double m_size;
+    double m_inverse; // 1 / m_size rounded, or 0 when that is not a normal number
     std::vector<std::pair<Cell, int>> m_entries; // while filling
     std::vector<int> m_positions;                // sorted by cell, once finished
     std::vector<Run> m_runs;                     // open addressing, power-of-two size
