@@ -27,16 +27,20 @@ CellTable::CellTable(double size) : m_size(size), m_inverse(0.0) {
 // the same cell unless the shifted value lies within that error of a cell
 // border. The margin below is far wider than the error; inside it (and for
 // NaN, infinities and values too large to have a fraction) the division
-// decides.
+// decides. The floor is taken by truncation, exact below 2^52.
 std::int64_t CellTable::cellOf(double v) const {
-    if (m_inverse == 0.0)
+    const double t = v * m_inverse + kShift;
+    if (m_inverse == 0.0 || !(std::fabs(t) < 0x1p52))
         return cellByDivision(v);
-    const double q = v * m_inverse;
-    const double t = q + kShift;
-    const double c = std::floor(t);
+    std::int64_t i = static_cast<std::int64_t>(t);
+    double c = static_cast<double>(i);
+    if (c > t) {
+        --i;
+        c -= 1.0;
+    }
     const double margin = (std::fabs(t) + 1.0) * 0x1p-40;
     if (t - c > margin && c + 1.0 - t > margin)
-        return static_cast<std::int64_t>(std::clamp(c, -kFarCell, kFarCell));
+        return i;
     return cellByDivision(v);
 }
 
