@@ -2,6 +2,7 @@
 #include "database/StubArena.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 #include <vector>
 
@@ -9,22 +10,66 @@ namespace hxhost {
 namespace {
 
 struct ChunkOwner {
-    const AcDbStub* chunk; // the chunk's first stub
-    const StubArena* arena;
-    std::size_t first; // index of the chunk's first stub in its arena
+    const AcDbStub* chunk = nullptr; // the chunk's first stub; null in a free slot
+    const StubArena* arena = nullptr;
+    std::size_t first = 0; // index of the chunk's first stub in its arena
 };
 
-// Live chunks, ascending by address: a short array that a lookup searches
-// without leaving a few cache lines.
-std::vector<ChunkOwner>& registry() {
-    static auto* s_registry = new std::vector<ChunkOwner>;
-    return *s_registry;
-}
+// The live chunks: the list they are kept in and a hash table over it (open
+// addressing, at most a quarter full) rebuilt whenever a chunk comes or goes,
+// which is once per kChunk stubs.
+class ChunkRegistry {
+public:
+    const ChunkOwner* find(const AcDbStub* chunk) const {
+        for (std::size_t at = home(chunk);; at = (at + 1) & m_mask) {
+            const ChunkOwner& slot = m_table[at];
+            if (slot.chunk == chunk)
+                return &slot;
+            if (slot.chunk == nullptr)
+                return nullptr;
+        }
+    }
 
-std::vector<ChunkOwner>::iterator firstAbove(const AcDbStub* stub) {
-    auto& chunks = registry();
-    return std::upper_bound(chunks.begin(), chunks.end(), stub,
-                            [](const AcDbStub* p, const ChunkOwner& c) { return p < c.chunk; });
+    void add(const ChunkOwner& owner) {
+        m_live.push_back(owner);
+        rebuild();
+    }
+
+    void removeArena(const StubArena* arena) {
+        m_live.erase(std::remove_if(m_live.begin(), m_live.end(),
+                                    [&](const ChunkOwner& c) { return c.arena == arena; }),
+                     m_live.end());
+        rebuild();
+    }
+
+private:
+    std::size_t home(const AcDbStub* chunk) const {
+        const std::uint64_t key = reinterpret_cast<std::uintptr_t>(chunk) / StubArena::kChunkAlign;
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 40) & m_mask;
+    }
+
+    void rebuild() {
+        std::size_t size = 16;
+        while (size < 4 * m_live.size())
+            size *= 2;
+        m_table.assign(size, ChunkOwner());
+        m_mask = size - 1;
+        for (const ChunkOwner& owner : m_live) {
+            std::size_t at = home(owner.chunk);
+            while (m_table[at].chunk != nullptr)
+                at = (at + 1) & m_mask;
+            m_table[at] = owner;
+        }
+    }
+
+    std::vector<ChunkOwner> m_live;
+    std::vector<ChunkOwner> m_table = std::vector<ChunkOwner>(16);
+    std::size_t m_mask = 15;
+};
+
+ChunkRegistry& registry() {
+    static auto* s_registry = new ChunkRegistry;
+    return *s_registry;
 }
 
 } // namespace
@@ -34,22 +79,20 @@ StubArena::~StubArena() {
         --m_size;
         at(m_size).~AcDbStub();
     }
-    for (AcDbStub* chunk : m_chunks) {
-        auto it = firstAbove(chunk);
-        if (it != registry().begin() && (--it)->chunk == chunk)
-            registry().erase(it);
-        ::operator delete(chunk);
-    }
+    if (!m_chunks.empty())
+        registry().removeArena(this);
+    for (AcDbStub* chunk : m_chunks)
+        ::operator delete(chunk, std::align_val_t(kChunkAlign));
 }
 
 AcDbStub* StubArena::make() {
     if (m_size == m_chunks.size() * kChunk) {
-        auto* chunk =
-            static_cast<AcDbStub*>(::operator new(kChunk * sizeof(AcDbStub), std::nothrow));
+        auto* chunk = static_cast<AcDbStub*>(
+            ::operator new(kChunk * sizeof(AcDbStub), std::align_val_t(kChunkAlign), std::nothrow));
         if (chunk == nullptr)
             return nullptr;
         m_chunks.push_back(chunk);
-        registry().insert(firstAbove(chunk), ChunkOwner{chunk, this, m_size});
+        registry().add(ChunkOwner{chunk, this, m_size});
     }
     AcDbStub* slot = &at(m_size);
     ++m_size;
@@ -57,17 +100,13 @@ AcDbStub* StubArena::make() {
 }
 
 bool StubArena::isLive(const AcDbStub* stub) {
-    if (stub == nullptr)
-        return false;
-    auto it = firstAbove(stub);
-    if (it == registry().begin())
-        return false;
-    --it;
-    const auto offset =
-        reinterpret_cast<std::uintptr_t>(stub) - reinterpret_cast<std::uintptr_t>(it->chunk);
-    if (offset % sizeof(AcDbStub) != 0 || offset / sizeof(AcDbStub) >= kChunk)
-        return false;
-    return it->first + offset / sizeof(AcDbStub) < it->arena->size();
+    const auto address = reinterpret_cast<std::uintptr_t>(stub);
+    const std::uintptr_t offset = address % kChunkAlign;
+    if (address < kChunkAlign || offset % sizeof(AcDbStub) != 0 ||
+        offset / sizeof(AcDbStub) >= kChunk)
+        return false; // null, or not where a stub can start
+    const ChunkOwner* owner = registry().find(reinterpret_cast<const AcDbStub*>(address - offset));
+    return owner != nullptr && owner->first + offset / sizeof(AcDbStub) < owner->arena->size();
 }
 
 } // namespace hxhost

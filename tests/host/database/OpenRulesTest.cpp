@@ -57,6 +57,11 @@ TEST_F(OpenRulesTest, RefusedOpensOfBadIds) {
         AcDbDatabase side;
         dead = side.blockTableId();
     }
+    // Pointers that are no made stub: inside one, near zero, and a local
+    // variable.
+    char* newest = reinterpret_cast<char*>(erased.stub());
+    int local = 0;
+    auto bogus = [](void* p) { return AcDbObjectId(static_cast<AcDbStub*>(p)); };
     struct Case {
         const char* what;
         AcDbObjectId id;
@@ -65,6 +70,10 @@ TEST_F(OpenRulesTest, RefusedOpensOfBadIds) {
     };
     const Case cases[] = {{"null id", AcDbObjectId(), AcDb::kForRead, Acad::eNullObjectId},
                           {"id of a deleted database", dead, AcDb::kForRead, Acad::eInvalidInput},
+                          {"inside a stub", bogus(newest + 8), AcDb::kForRead, Acad::eInvalidInput},
+                          {"near zero", bogus(reinterpret_cast<void*>(std::uintptr_t(64))),
+                           AcDb::kForRead, Acad::eInvalidInput},
+                          {"a local variable", bogus(&local), AcDb::kForRead, Acad::eInvalidInput},
                           {"erased", erased, AcDb::kForRead, Acad::eWasErased},
                           {"not-open mode", line, AcDb::kNotOpen, Acad::eInvalidOpenState}};
     for (const Case& c : cases) {
