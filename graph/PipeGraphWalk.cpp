@@ -104,6 +104,11 @@ private:
         HxDbPipeGraphEnt* record = m_graph.FindPipeGraphEnt(n.id);
         if (record == nullptr)
             return true;
+        // The pipes' lookups are independent: their slots load together.
+        ForEachConnected(record, [&](const AcDbObjectId& c) {
+            Lookup().edges.Prefetch(c);
+            return true;
+        });
         return ForEachConnected(record, [&](const AcDbObjectId& c) { return Meet(n, c); });
     }
 

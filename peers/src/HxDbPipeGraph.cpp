@@ -100,7 +100,12 @@ struct HxDbPipeGraph::Ops {
         x.slotOf.Reserve(x.slots.size() + reached.size());
         x.slots.reserve(x.slots.size() + reached.size());
         x.geometry.reserve(x.geometry.size() + reached.size());
+        // The ids land in random slots of a table larger than the cache:
+        // their slots are fetched a few records ahead.
+        constexpr size_t kAhead = 8;
         for (size_t i = 0; i < reached.size(); ++i) {
+            if (i + kAhead < reached.size())
+                x.slotOf.Prefetch(net.at(reached[i + kAhead]).id);
             auto fill = [&](HxDbObjectIdList& ids) {
                 for (int k = links.start[i]; k < links.start[i + 1]; ++k)
                     ids.Append(
