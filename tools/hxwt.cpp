@@ -5,6 +5,7 @@
 
 #include "ExitCode.h"
 #include "OutputGuard.h"
+#include "ProcessEnd.h"
 #include "ToolCommands.h"
 
 namespace {
@@ -53,5 +54,5 @@ int main(int argc, char** argv) {
         std::cerr << "hxwt: cannot write " << error << "\n";
         code = hxwt::kExitUsage;
     }
-    return code;
+    hxwt::endProcess(code);
 }

@@ -4,7 +4,7 @@
 //
 //   HXHOST_FAULT=OP:SKIP      the first call of OP after SKIP calls of it
 //                             fails (OP "*": every failable call counts)
-//   HXHOST_FAULT_REPORT=FILE  at exit FILE gets "calls N", then "failed OP"
+//   HXHOST_FAULT_REPORT=FILE  at exit (or quick_exit) FILE gets "calls N", then "failed OP"
 //                             for each call a plan made fail, then "left ..."
 //                             for each ledger count still out
 //
@@ -57,6 +57,9 @@ bool installHook() {
     // The ledger exists before the handler is registered, so it outlives it.
     (void)hxhost::failableCalls();
     std::atexit(writeReport);
+    // A tool that ends through std::quick_exit (skipping static destructors)
+    // is reported too.
+    std::at_quick_exit(writeReport);
     return true;
 }
 
