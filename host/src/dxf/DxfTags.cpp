@@ -7,7 +7,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <type_traits>
 
 namespace hxhost {
@@ -41,6 +43,38 @@ template <class T> bool fastNumber(std::string_view s, T& value, int base = 10) 
     return !s.empty() && r.ec == std::errc() && r.ptr == end;
 }
 
+// A decimal as files write numbers (an optional '-', digits with an optional
+// point, no exponent) of at most 15 digits, read exactly: the digits as a
+// whole number over a power of ten, both exact doubles, so the one division
+// rounds as the full reader does. False for anything else.
+bool plainDecimal(std::string_view s, double& value) {
+    static constexpr double kTens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    const bool negative = p != end && *p == '-';
+    p += negative ? 1 : 0;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1; // digits after the point; -1 before it
+    for (; p != end; ++p) {
+        if (*p == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (*p < '0' || *p > '9' || count == 15)
+            return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        ++count;
+        decimals += decimals >= 0 ? 1 : 0;
+    }
+    if (count == 0)
+        return false;
+    const double magnitude = static_cast<double>(digits) / kTens[decimals > 0 ? decimals : 0];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 // A group code of one to six plain digits, the form files have; false
 // sends the caller to the general readers.
 bool plainCode(std::string_view s, long& value) {
@@ -53,6 +87,48 @@ bool plainCode(std::string_view s, long& value) {
         v = v * 10 + (c - '0');
     }
     value = v;
+    return true;
+}
+
+// The first '\n' from p on (end when none). Lines of a drawing are short:
+// eight bytes are tested at a time, without a library call per line.
+const char* lineEnd(const char* p, const char* end) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    constexpr std::uint64_t kNewlines = 0x0A0A0A0A0A0A0A0AULL;
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p, sizeof word);
+        const std::uint64_t x = word ^ kNewlines; // a zero byte where a '\n' is
+        const std::uint64_t found = (x - kOnes) & ~x & kHigh;
+        if (found != 0)
+            return p + (__builtin_ctzll(found) >> 3); // the lowest hit is exact
+    }
+#endif
+    while (p != end && *p != '\n')
+        ++p;
+    return p;
+}
+
+// The group code line as files write it (blanks, one to six digits, a line
+// end) read at p in one pass: its value and where the next line starts.
+// False for any other form, which the general reader then decides.
+bool quickCode(const char* p, const char* end, int& code, const char*& next) {
+    while (p != end && *p == ' ')
+        ++p;
+    const char* const digits = p;
+    int v = 0;
+    while (p != end && *p >= '0' && *p <= '9' && p - digits < 6)
+        v = v * 10 + (*p++ - '0');
+    if (p == digits || p == end || v > 32767)
+        return false;
+    if (*p == '\r')
+        ++p;
+    if (p == end || *p != '\n')
+        return false;
+    code = v;
+    next = p + 1;
     return true;
 }
 
@@ -107,9 +183,9 @@ void DxfTagReader::reset(std::string_view text, int firstLine) {
 bool DxfTagReader::readLine(std::string_view& line) {
     if (m_pos >= m_text.size())
         return false;
-    std::size_t end = m_text.find('\n', m_pos);
-    if (end == std::string_view::npos)
-        end = m_text.size();
+    const char* const text = m_text.data();
+    const std::size_t end =
+        static_cast<std::size_t>(lineEnd(text + m_pos, text + m_text.size()) - text);
     line = m_text.substr(m_pos, end - m_pos);
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
@@ -131,6 +207,18 @@ void DxfTagReader::load() {
     if (m_loaded)
         return;
     m_tagStart = m_pos;
+    const char* const base = m_text.data();
+    const char* next = nullptr;
+    if (quickCode(base + m_pos, base + m_text.size(), m_tag.code, next)) {
+        m_pos = static_cast<std::size_t>(next - base);
+        m_tag.line = ++m_line;
+        if (readLine(m_tag.value)) {
+            m_loaded = true;
+            return;
+        }
+        m_pos = m_tagStart; // no value line: the general reader says so
+        --m_line;
+    }
     std::string_view codeLine;
     if (!readLine(codeLine))
         failAt(m_line + 1, "expected a group code, found the end of the file");
@@ -179,7 +267,8 @@ void DxfTagReader::expect(int code, std::string_view value) {
 
 double DxfTagReader::real(const DxfTag& tag) const {
     double fast = 0.0;
-    if (fastNumber(trimmed(tag.value), fast) && std::isfinite(fast))
+    const std::string_view text = trimmed(tag.value);
+    if (plainDecimal(text, fast) || (fastNumber(text, fast) && std::isfinite(fast)))
         return fast;
     const std::string s = trim(tag.value);
     char* end = nullptr;
