@@ -3,6 +3,7 @@
 
 #include "dxf/DxfText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 namespace hxhost {
@@ -134,7 +136,76 @@ bool quickCode(const char* p, const char* end, int& code, const char*& next) {
 
 } // namespace
 
+namespace {
+
+// Appends value as printf's %.15g prints it, when 15 digits read back to it:
+// the shortest digits that read back (to_chars without a precision) are then
+// the 15-digit rounding with its trailing zeros gone, laid out here as %g lays
+// them out (fixed for exponents -4 to 14, else d.ddde+XX). False, nothing
+// appended, when the value needs 16 or 17 digits, is subnormal or is not
+// finite.
+bool appendShortReal(std::string& out, double value) {
+    if (value != 0.0 && std::fabs(value) < std::numeric_limits<double>::min())
+        return false; // subnormal: 15 digits may read back where fewer are shortest
+    char sci[40];
+    const char* const end =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific).ptr;
+    const char* p = sci;
+    const bool negative = *p == '-';
+    p += negative ? 1 : 0;
+    char digits[20];
+    int count = 0;
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9')
+            digits[count++] = *p;
+        if (count > 15)
+            return false;
+    }
+    int exponent = 0;
+    if (p == end || std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent).ec != std::errc())
+        return false; // inf, nan
+    if (negative)
+        out += '-';
+    if (exponent < -4 || exponent >= 15) {
+        out += digits[0];
+        if (count > 1) {
+            out += '.';
+            out.append(digits + 1, static_cast<std::size_t>(count - 1));
+        }
+        out += exponent < 0 ? "e-" : "e+";
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            out += '0';
+        char buf[8];
+        out.append(buf, std::to_chars(buf, buf + sizeof buf, magnitude).ptr);
+        return true;
+    }
+    if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out.append(digits, static_cast<std::size_t>(count));
+        return true;
+    }
+    const int whole = exponent + 1; // digits before the point
+    out.append(digits, static_cast<std::size_t>(std::min(count, whole)));
+    if (count < whole)
+        out.append(static_cast<std::size_t>(whole - count), '0');
+    if (count > whole) {
+        out += '.';
+        out.append(digits + whole, static_cast<std::size_t>(count - whole));
+    }
+    return true;
+}
+
+} // namespace
+
 void appendReal(std::string& out, double value) {
+    const std::size_t start = out.size();
+    if (appendShortReal(out, value)) {
+        if (out.find_first_of(".e", start) == std::string::npos)
+            out.append(".0");
+        return;
+    }
     // to_chars with a precision prints as printf's %.*g does.
     char buf[48];
     char* end = buf;
