@@ -177,9 +177,8 @@ bool appendApp(resbuf*& head, resbuf*& tail, const XDataApp& entry) {
     }
     link(head, tail, lead);
     for (const XDataItem& item : entry.items) {
-        resbuf* rb = newRb(item.code);
-        if (rb == nullptr || !writeItem(item, rb)) {
-            acutRelRb(rb);
+        resbuf* rb = XDataStore::itemRb(item);
+        if (rb == nullptr) {
             acutRelRb(head);
             return false;
         }
@@ -200,6 +199,15 @@ resbuf* XDataStore::chain(const ACHAR* app) const {
             return nullptr;
     }
     return head;
+}
+
+resbuf* XDataStore::itemRb(const XDataItem& item) {
+    resbuf* rb = newRb(item.code);
+    if (rb != nullptr && !writeItem(item, rb)) {
+        acutRelRb(rb);
+        return nullptr;
+    }
+    return rb;
 }
 
 resbuf* XDataStore::chainOf(const XDataApp& app) {

@@ -57,6 +57,9 @@ public:
     // The chain that a store holding only app gives: null when app has no
     // items (or memory runs out).
     static resbuf* chainOf(const XDataApp& app);
+    // A new buffer (counted) holding item as chains give it; null when memory
+    // runs out.
+    static resbuf* itemRb(const XDataItem& item);
     bool operator==(const XDataStore& o) const { return m_apps == o.m_apps; }
     const std::vector<XDataApp>& apps() const { return m_apps; }
 

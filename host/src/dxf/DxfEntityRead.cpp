@@ -1,9 +1,12 @@
 // Reading the bodies of the standard entities and xdata from DXF groups.
 #include "dxf/DxfEntities.h"
 
+#include "database/ResbufAlloc.h"
+
 #include "dbents.h"
 #include "dbmtext.h"
 #include "dbpl.h"
+#include "acutads.h"
 
 #include <charconv>
 #include <cmath>
@@ -309,12 +312,41 @@ void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader) {
     }
 }
 
-std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
-                                    const DxfTextDecoder& decoder, std::vector<DxfTag>& tags) {
+void readXDataTags(std::string_view text, int line, DxfTagReader& reader,
+                   std::vector<DxfTag>& tags) {
     tags.clear();
     reader.reset(text, line);
     while (!reader.atEnd())
         tags.push_back(reader.next());
+}
+
+resbuf* readXDataChain(const std::vector<DxfTag>& tags, std::size_t app, const std::wstring& name,
+                       const DxfTagReader& reader, const DxfTextDecoder& decoder) {
+    if (app + 1 >= tags.size() || tags[app + 1].code == 1001)
+        return nullptr; // no items
+    resbuf* head = newRb(1001);
+    if (head != nullptr && (head->resval.rstring = mallocCopy(name.c_str())) == nullptr) {
+        acutRelRb(head);
+        return nullptr;
+    }
+    resbuf* tail = head;
+    XDataItem item; // room reused from item to item
+    for (std::size_t i = app + 1; head != nullptr && i < tags.size() && tags[i].code != 1001; ++i) {
+        item.bytes.clear();
+        readItem(tags, i, reader, decoder, &item);
+        tail->rbnext = XDataStore::itemRb(item);
+        tail = tail->rbnext;
+        if (tail == nullptr) {
+            acutRelRb(head);
+            head = nullptr;
+        }
+    }
+    return head;
+}
+
+std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
+                                    const DxfTextDecoder& decoder, std::vector<DxfTag>& tags) {
+    readXDataTags(text, line, reader, tags);
     return readXData(tags, reader, decoder);
 }
 
