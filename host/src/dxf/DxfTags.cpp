@@ -141,7 +141,8 @@ namespace {
 // Appends value as printf's %.15g prints it, when 15 digits read back to it:
 // the shortest digits that read back (to_chars without a precision) are then
 // the 15-digit rounding with its trailing zeros gone, laid out here as %g lays
-// them out (fixed for exponents -4 to 14, else d.ddde+XX). False, nothing
+// them out (fixed for exponents -4 to 14, else d.ddde+XX), with ".0" after a
+// whole number as appendReal writes it. False, nothing
 // appended, when the value needs 16 or 17 digits, is subnormal or is not
 // finite.
 bool appendShortReal(std::string& out, double value) {
@@ -193,6 +194,8 @@ bool appendShortReal(std::string& out, double value) {
     if (count > whole) {
         out += '.';
         out.append(digits + whole, static_cast<std::size_t>(count - whole));
+    } else {
+        out.append(".0"); // a whole number is marked as a real
     }
     return true;
 }
@@ -200,12 +203,8 @@ bool appendShortReal(std::string& out, double value) {
 } // namespace
 
 void appendReal(std::string& out, double value) {
-    const std::size_t start = out.size();
-    if (appendShortReal(out, value)) {
-        if (out.find_first_of(".e", start) == std::string::npos)
-            out.append(".0");
+    if (appendShortReal(out, value))
         return;
-    }
     // to_chars with a precision prints as printf's %.*g does.
     char buf[48];
     char* end = buf;
@@ -377,13 +376,22 @@ unsigned long long DxfTagReader::handle(const DxfTag& tag) const {
 }
 
 void DxfTagWriter::codeLine(int code) {
+    // Right-aligned in three columns, as %3d, written backwards from the line
+    // end in one append.
     char buf[16];
-    char* end = std::to_chars(buf, buf + sizeof buf, code).ptr;
-    const std::size_t width = static_cast<std::size_t>(end - buf);
-    if (width < 3)
-        m_out.append(3 - width, ' '); // right-aligned in three columns, as %3d
-    m_out.append(buf, end);
-    m_out += '\n';
+    char* const end = buf + sizeof buf;
+    char* p = end;
+    *--p = '\n';
+    unsigned magnitude = static_cast<unsigned>(code < 0 ? -code : code);
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (code < 0)
+        *--p = '-';
+    while (end - p < 4)
+        *--p = ' ';
+    m_out.append(p, end);
 }
 
 void DxfTagWriter::tag(int code, std::string_view value) {
