@@ -168,11 +168,14 @@ Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName, bool bBakAndRename
         hxhost::lastError() = path + ":0: the file cannot be written (injected fault)";
         return Acad::eFileAccessErr;
     }
-    const std::string text = hxhost::writeDxf(*this, hxhost::findings());
+    std::string head;
+    std::string body;
+    hxhost::writeDxf(*this, hxhost::findings(), head, body);
     const std::string temp = path + ".hxtmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.write(head.data(), static_cast<std::streamsize>(head.size()));
+        out.write(body.data(), static_cast<std::streamsize>(body.size()));
         if (!out.flush()) {
             std::remove(temp.c_str());
             hxhost::lastError() = path + ":0: the file cannot be written";
