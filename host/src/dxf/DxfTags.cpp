@@ -17,12 +17,20 @@
 namespace hxhost {
 namespace {
 
-// s without its leading and trailing blanks and tabs.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// s without its leading and trailing blanks and tabs (tested in place: the
+// library's set search costs a call per character).
 std::string_view trimmed(std::string_view s) {
-    const std::size_t b = s.find_first_not_of(" \t");
-    if (b == std::string_view::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b != e && isBlank(s[b]))
+        ++b;
+    while (e != b && isBlank(s[e - 1]))
+        --e;
+    return s.substr(b, e - b);
 }
 
 // The same, as a string for the C library's readers.
@@ -326,7 +334,12 @@ DxfTag DxfTagReader::next() {
 bool DxfTagReader::atEnd() {
     if (m_loaded)
         return false;
-    return m_text.find_first_not_of(" \t\r\n", m_pos) == std::string_view::npos;
+    for (std::size_t i = m_pos; i < m_text.size(); ++i) {
+        const char c = m_text[i];
+        if (!isBlank(c) && c != '\r' && c != '\n')
+            return false;
+    }
+    return true;
 }
 
 void DxfTagReader::expect(int code, std::string_view value) {
