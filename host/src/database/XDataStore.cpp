@@ -201,6 +201,10 @@ resbuf* XDataStore::chain(const ACHAR* app) const {
     return head;
 }
 
+bool XDataStore::fillRb(const XDataItem& item, resbuf* rb) {
+    return writeItem(item, rb);
+}
+
 resbuf* XDataStore::itemRb(const XDataItem& item) {
     resbuf* rb = newRb(item.code);
     if (rb != nullptr && !writeItem(item, rb)) {

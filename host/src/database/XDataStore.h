@@ -60,6 +60,9 @@ public:
     // A new buffer (counted) holding item as chains give it; null when memory
     // runs out.
     static resbuf* itemRb(const XDataItem& item);
+    // Writes item's value into rb, a buffer of item's code whose value owns
+    // nothing; false when memory runs out.
+    static bool fillRb(const XDataItem& item, resbuf* rb);
     bool operator==(const XDataStore& o) const { return m_apps == o.m_apps; }
     const std::vector<XDataApp>& apps() const { return m_apps; }
 

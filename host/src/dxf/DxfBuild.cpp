@@ -20,6 +20,9 @@ public:
     Builder(DxfModel& model, const std::string& fileName, AcDbDatabase& db)
         : m_model(model), m_file(fileName), m_db(db), m_store(DbAccess::store(db)),
           m_xdataReader({}, fileName) {}
+    ~Builder() { acutRelRb(m_chain); }
+    Builder(const Builder&) = delete;
+    Builder& operator=(const Builder&) = delete;
 
     void run() {
         const Adesk::UInt64 top = maxHandle();
@@ -237,9 +240,8 @@ private:
                 ++ordinal;
                 continue;
             }
-            resbuf* chain = readXDataChain(tags, i, m_lastAppName, m_xdataReader, m_model.decoder);
-            AcDbEntity* made = codec->makeCustom(*rec.entity, chain);
-            acutRelRb(chain);
+            readXDataChain(tags, i, m_lastAppName, m_xdataReader, m_model.decoder, m_chain);
+            AcDbEntity* made = codec->makeCustom(*rec.entity, m_chain);
             if (made == nullptr) {
                 finding(rec.line, "entity " + dxfHex(rec.handle) + " with xdata of '" +
                                       dxfAscii(m_lastAppName) +
@@ -316,6 +318,7 @@ private:
     std::string_view m_lastAppText;              // the last application looked up, as in the file,
     std::wstring m_lastAppName;                  // its name
     const DxfCustomCodec* m_lastCodec = nullptr; // and its codec (null: none)
+    resbuf* m_chain = nullptr; // the last chain given to a codec, its buffers reused
 };
 
 } // namespace

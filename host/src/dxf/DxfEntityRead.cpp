@@ -9,6 +9,7 @@
 #include "acutads.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 
 namespace hxhost {
@@ -320,28 +321,57 @@ void readXDataTags(std::string_view text, int line, DxfTagReader& reader,
         tags.push_back(reader.next());
 }
 
-resbuf* readXDataChain(const std::vector<DxfTag>& tags, std::size_t app, const std::wstring& name,
-                       const DxfTagReader& reader, const DxfTextDecoder& decoder) {
-    if (app + 1 >= tags.size() || tags[app + 1].code == 1001)
-        return nullptr; // no items
-    resbuf* head = newRb(1001);
-    if (head != nullptr && (head->resval.rstring = mallocCopy(name.c_str())) == nullptr) {
-        acutRelRb(head);
-        return nullptr;
+namespace {
+
+// The buffer at *link, made or reused (its value's memory released) as a
+// buffer of that type; link moves on to its rbnext. Null when memory runs out.
+resbuf* reuseRb(resbuf**& link, int type) {
+    resbuf* rb = *link;
+    if (rb == nullptr) {
+        rb = newRb(type);
+        *link = rb;
+    } else {
+        if (holdsString(rb->restype))
+            std::free(rb->resval.rstring);
+        else if (holdsBinary(rb->restype))
+            std::free(rb->resval.rbinary.buf);
+        rb->resval = {};
+        rb->restype = static_cast<short>(type);
     }
-    resbuf* tail = head;
+    if (rb != nullptr)
+        link = &rb->rbnext;
+    return rb;
+}
+
+} // namespace
+
+bool readXDataChain(const std::vector<DxfTag>& tags, std::size_t app, const std::wstring& name,
+                    const DxfTagReader& reader, const DxfTextDecoder& decoder, resbuf*& chain) {
+    resbuf** link = &chain;
+    bool ok = app + 1 < tags.size() && tags[app + 1].code != 1001; // else no items
+    const bool sameLead = ok && chain != nullptr && chain->restype == 1001 &&
+                          chain->resval.rstring != nullptr && name == chain->resval.rstring;
+    if (sameLead) {
+        link = &chain->rbnext;
+    } else if (ok) {
+        resbuf* lead = reuseRb(link, 1001);
+        ok = lead != nullptr && (lead->resval.rstring = mallocCopy(name.c_str())) != nullptr;
+    }
     XDataItem item; // room reused from item to item
-    for (std::size_t i = app + 1; head != nullptr && i < tags.size() && tags[i].code != 1001; ++i) {
+    for (std::size_t i = app + 1; ok && i < tags.size() && tags[i].code != 1001; ++i) {
         item.bytes.clear();
         readItem(tags, i, reader, decoder, &item);
-        tail->rbnext = XDataStore::itemRb(item);
-        tail = tail->rbnext;
-        if (tail == nullptr) {
-            acutRelRb(head);
-            head = nullptr;
-        }
+        resbuf* rb = reuseRb(link, item.code);
+        ok = rb != nullptr && XDataStore::fillRb(item, rb);
     }
-    return head;
+    if (!ok) {
+        acutRelRb(chain);
+        chain = nullptr;
+        return app + 1 >= tags.size() || tags[app + 1].code == 1001;
+    }
+    acutRelRb(*link); // left over from a longer chain
+    *link = nullptr;
+    return true;
 }
 
 std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
