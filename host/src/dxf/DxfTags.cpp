@@ -208,10 +208,25 @@ bool appendShortReal(std::string& out, double value) {
     return true;
 }
 
+// Appends a whole value below 10^15 as %.15g prints it (all its digits,
+// fixed) and the ".0" that marks it as a real; false for other values.
+bool appendWholeReal(std::string& out, double value) {
+    if (!(std::fabs(value) < 1e15) || value != std::trunc(value))
+        return false;
+    if (value == 0.0 && std::signbit(value)) {
+        out.append("-0.0");
+        return true;
+    }
+    char buf[24];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr);
+    out.append(".0");
+    return true;
+}
+
 } // namespace
 
 void appendReal(std::string& out, double value) {
-    if (appendShortReal(out, value))
+    if (appendWholeReal(out, value) || appendShortReal(out, value))
         return;
     // to_chars with a precision prints as printf's %.*g does.
     char buf[48];
