@@ -138,6 +138,27 @@ bool XDataStore::readChainItem(const resbuf* rb, XDataItem& item) {
     return isXDataCode(rb->restype) && readItem(rb, item);
 }
 
+bool XDataStore::isChainItem(const resbuf* rb) {
+    if (!isXDataCode(rb->restype))
+        return false;
+    switch (acdbGroupCodeToType(rb->restype)) {
+    case AcDb::kDwgText:
+    case AcDb::kDwgHandle:
+        return rb->resval.rstring != nullptr;
+    case AcDb::kDwgBChunk: {
+        const ads_binary& chunk = rb->resval.rbinary;
+        return chunk.clen >= 0 && chunk.clen <= kMaxChunk && (chunk.clen == 0 || chunk.buf);
+    }
+    case AcDb::kDwgReal:
+    case AcDb::kDwg3Real:
+    case AcDb::kDwgInt16:
+    case AcDb::kDwgInt32:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void XDataStore::apply(const std::vector<XDataApp>& changes) {
     for (const XDataApp& change : changes) {
         auto it = std::find_if(m_apps.begin(), m_apps.end(), [&](const XDataApp& app) {

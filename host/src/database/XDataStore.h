@@ -46,6 +46,8 @@ public:
     // One item of a chain after its 1001 item, as parse reads it; false when
     // parse would refuse it. item's room is reused.
     static bool readChainItem(const resbuf* rb, XDataItem& item);
+    // True when readChainItem would take rb (nothing copied).
+    static bool isChainItem(const resbuf* rb);
 
     // Replaces each given application's items; an application without items
     // is removed. Applications match without regard to ASCII case.

@@ -216,10 +216,9 @@ void writeXDataApp(const XDataApp& app, DxfTagWriter& out) {
 bool isOneAppChain(const resbuf* chain) {
     if (chain == nullptr || chain->restype != 1001 || chain->resval.rstring == nullptr)
         return false;
-    XDataItem item;
     for (const resbuf* rb = chain->rbnext; rb != nullptr; rb = rb->rbnext) {
-        if (!XDataStore::readChainItem(rb, item))
-            return false; // a second 1001 item among them
+        if (!XDataStore::isChainItem(rb))
+            return false; // a second 1001 item among them, or an unusable one
     }
     return true;
 }
