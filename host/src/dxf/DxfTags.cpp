@@ -223,10 +223,44 @@ bool appendWholeReal(std::string& out, double value) {
     return true;
 }
 
+// Appends a value of one to four decimals (at most 15 digits, from 10^-4 up)
+// as %.15g prints it: the fewest decimals k whose digits m read back (m /
+// 10^k, both exact, rounds to the value) are then the value's 15-digit
+// rounding, without trailing zeros as k is the fewest. False for other values
+// (whole ones included).
+bool appendDecimalReal(std::string& out, double value) {
+    static constexpr double kTens[] = {1e1, 1e2, 1e3, 1e4};
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4 && magnitude < 1e11))
+        return false;
+    for (int k = 1; k <= 4; ++k) {
+        const double scaled = std::nearbyint(magnitude * kTens[k - 1]);
+        if (scaled >= 1e15 || scaled / kTens[k - 1] != magnitude)
+            continue;
+        char buf[24];
+        char* const end =
+            std::to_chars(buf, buf + sizeof buf, static_cast<long long>(scaled)).ptr;
+        const int n = static_cast<int>(end - buf);
+        if (value < 0)
+            out += '-';
+        if (n <= k) {
+            out.append("0.");
+            out.append(static_cast<std::size_t>(k - n), '0');
+            out.append(buf, end);
+        } else {
+            out.append(buf, end - k);
+            out += '.';
+            out.append(end - k, end);
+        }
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void appendReal(std::string& out, double value) {
-    if (appendWholeReal(out, value) || appendShortReal(out, value))
+    if (appendWholeReal(out, value) || appendDecimalReal(out, value) || appendShortReal(out, value))
         return;
     // to_chars with a precision prints as printf's %.*g does.
     char buf[48];

@@ -59,7 +59,12 @@ std::vector<double> samples() {
                                   -1e-100,
                                   100000.0,
                                   0.001,
-                                  4.94065645841247e-320};
+                                  4.94065645841247e-320,
+                                  99999999999.9999,
+                                  1e11 - 0.5,
+                                  0.0001,
+                                  0.00015,
+                                  -0.05};
     std::mt19937_64 random(14);
     for (int i = 0; i < 2000; ++i) {
         const std::uint64_t bits = random();
@@ -69,6 +74,9 @@ std::vector<double> samples() {
             values.push_back(value);
         values.push_back(static_cast<double>(static_cast<std::int64_t>(bits % 2000000) - 1000000) /
                          std::pow(10.0, static_cast<double>(bits % 7)));
+        const double sign = bits % 3 != 0 ? 1.0 : -1.0;
+        values.push_back(sign * static_cast<double>(bits % 1000000000000000ULL) /
+                         std::pow(10.0, static_cast<double>(1 + bits % 4)));
         values.push_back(
             std::ldexp(static_cast<double>(bits >> 11), static_cast<int>(bits % 200) - 150));
     }
