@@ -238,8 +238,7 @@ bool appendDecimalReal(std::string& out, double value) {
         if (scaled >= 1e15 || scaled / kTens[k - 1] != magnitude)
             continue;
         char buf[24];
-        char* const end =
-            std::to_chars(buf, buf + sizeof buf, static_cast<long long>(scaled)).ptr;
+        char* const end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(scaled)).ptr;
         const int n = static_cast<int>(end - buf);
         if (value < 0)
             out += '-';
@@ -336,7 +335,7 @@ void DxfTagReader::load() {
     m_tagStart = m_pos;
     const char* const base = m_text.data();
     const char* next = nullptr;
-    if (quickCode(base + m_pos, base + m_text.size(), m_tag.code, next)) {
+    if (m_pos < m_text.size() && quickCode(base + m_pos, base + m_text.size(), m_tag.code, next)) {
         m_pos = static_cast<std::size_t>(next - base);
         m_tag.line = ++m_line;
         if (readLine(m_tag.value)) {
