@@ -143,4 +143,4 @@ void DxfWrite(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(DxfRead)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(DxfWrite)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(DxfWrite)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -31,7 +31,9 @@ protected:
         std::vector<AcDbObjectId> ids{
             net.well(0, 0, -2.0, 0.0), net.pool(20, 0, 6, 4), net.equipment(9, -1, 11, 1),
             net.pipe(AcGePoint3d(0, 0, 1), AcGePoint3d(10, 0, 0.5), HxDbWtPipe::kEquipLinkPipe),
-            hxhost::addToModelSpace(new HxDbSymbElevation(AcGePoint3d(5, 5, 0), L"12.350"))};
+            hxhost::addToModelSpace(new HxDbSymbElevation(AcGePoint3d(5, 5, 0), L"12.350")),
+            // after the pipe with fields: a shorter chain of the same application
+            net.pipe(AcGePoint3d(50, 50, 0), AcGePoint3d(60, 50, 0), HxDbWtPipe::kEquipLinkPipe)};
         HxDbWtPipe* pipe = nullptr;
         EXPECT_EQ(acdbOpenObject(pipe, ids[3], AcDb::kForWrite), Acad::eOk);
         pipe->SetMaterial(L"球墨铸铁");
@@ -87,7 +89,7 @@ TEST_F(DxfCodec, OtherCadProgramsAcceptTheFile) {
     const std::string check =
         "/usr/bin/python3 -c \"import ezdxf,sys; d=ezdxf.readfile(sys.argv[1]); "
         "a=d.audit(); n=len(d.modelspace()); "
-        "sys.exit(1 if a.has_errors or n != 5 else 0)\" '" +
+        "sys.exit(1 if a.has_errors or n != 6 else 0)\" '" +
         m_path + "' >/dev/null 2>&1";
     EXPECT_EQ(std::system(check.c_str()), 0);
 }

@@ -138,6 +138,27 @@ bool XDataStore::readChainItem(const resbuf* rb, XDataItem& item) {
     return isXDataCode(rb->restype) && readItem(rb, item);
 }
 
+bool XDataStore::isChainItem(const resbuf* rb) {
+    if (!isXDataCode(rb->restype))
+        return false;
+    switch (acdbGroupCodeToType(rb->restype)) {
+    case AcDb::kDwgText:
+    case AcDb::kDwgHandle:
+        return rb->resval.rstring != nullptr;
+    case AcDb::kDwgBChunk: {
+        const ads_binary& chunk = rb->resval.rbinary;
+        return chunk.clen >= 0 && chunk.clen <= kMaxChunk && (chunk.clen == 0 || chunk.buf);
+    }
+    case AcDb::kDwgReal:
+    case AcDb::kDwg3Real:
+    case AcDb::kDwgInt16:
+    case AcDb::kDwgInt32:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void XDataStore::apply(const std::vector<XDataApp>& changes) {
     for (const XDataApp& change : changes) {
         auto it = std::find_if(m_apps.begin(), m_apps.end(), [&](const XDataApp& app) {
@@ -177,9 +198,8 @@ bool appendApp(resbuf*& head, resbuf*& tail, const XDataApp& entry) {
     }
     link(head, tail, lead);
     for (const XDataItem& item : entry.items) {
-        resbuf* rb = newRb(item.code);
-        if (rb == nullptr || !writeItem(item, rb)) {
-            acutRelRb(rb);
+        resbuf* rb = XDataStore::itemRb(item);
+        if (rb == nullptr) {
             acutRelRb(head);
             return false;
         }
@@ -200,6 +220,19 @@ resbuf* XDataStore::chain(const ACHAR* app) const {
             return nullptr;
     }
     return head;
+}
+
+bool XDataStore::fillRb(const XDataItem& item, resbuf* rb) {
+    return writeItem(item, rb);
+}
+
+resbuf* XDataStore::itemRb(const XDataItem& item) {
+    resbuf* rb = newRb(item.code);
+    if (rb != nullptr && !writeItem(item, rb)) {
+        acutRelRb(rb);
+        return nullptr;
+    }
+    return rb;
 }
 
 resbuf* XDataStore::chainOf(const XDataApp& app) {

@@ -46,6 +46,8 @@ public:
     // One item of a chain after its 1001 item, as parse reads it; false when
     // parse would refuse it. item's room is reused.
     static bool readChainItem(const resbuf* rb, XDataItem& item);
+    // True when readChainItem would take rb (nothing copied).
+    static bool isChainItem(const resbuf* rb);
 
     // Replaces each given application's items; an application without items
     // is removed. Applications match without regard to ASCII case.
@@ -57,6 +59,12 @@ public:
     // The chain that a store holding only app gives: null when app has no
     // items (or memory runs out).
     static resbuf* chainOf(const XDataApp& app);
+    // A new buffer (counted) holding item as chains give it; null when memory
+    // runs out.
+    static resbuf* itemRb(const XDataItem& item);
+    // Writes item's value into rb, a buffer of item's code whose value owns
+    // nothing; false when memory runs out.
+    static bool fillRb(const XDataItem& item, resbuf* rb);
     bool operator==(const XDataStore& o) const { return m_apps == o.m_apps; }
     const std::vector<XDataApp>& apps() const { return m_apps; }
 

@@ -20,6 +20,9 @@ public:
     Builder(DxfModel& model, const std::string& fileName, AcDbDatabase& db)
         : m_model(model), m_file(fileName), m_db(db), m_store(DbAccess::store(db)),
           m_xdataReader({}, fileName) {}
+    ~Builder() { acutRelRb(m_chain); }
+    Builder(const Builder&) = delete;
+    Builder& operator=(const Builder&) = delete;
 
     void run() {
         const Adesk::UInt64 top = maxHandle();
@@ -207,25 +210,52 @@ private:
                              m_xdataTags);
     }
 
-    // The custom entity a codec makes of rec, or null (rec kept standard).
-    // xdata is rec's; on success the codec's application leaves it.
+    // The codec of the application whose 1001 group has that text, and the
+    // application's name. Entities come in runs of one kind: the last text
+    // looked up is tried first.
+    const DxfCustomCodec* codecOf(std::string_view appText) {
+        if (!m_lastAppText.empty() && appText == m_lastAppText)
+            return m_lastCodec;
+        m_lastAppName = m_model.decoder.decode(appText);
+        m_lastCodec = findDxfCodecByApp(m_lastAppName.c_str());
+        m_lastAppText = appText;
+        return m_lastCodec;
+    }
+
+    // The custom entity a codec makes of rec, or null (rec kept standard),
+    // from the groups of rec's xdata (m_xdataTags). xdata receives rec's
+    // other applications (all of them when no codec made an entity). The
+    // codec's application goes from its groups to its chain directly.
     AcDbEntity* custom(DxfEntityRecord& rec, std::vector<XDataApp>& xdata) {
-        for (std::size_t i = 0; i < xdata.size(); ++i) {
-            const DxfCustomCodec* codec = findDxfCodecByApp(xdata[i].name.c_str());
-            if (codec == nullptr)
+        const std::vector<DxfTag>& tags = m_xdataTags;
+        std::size_t apps = 0;
+        for (const DxfTag& tag : tags)
+            apps += tag.code == 1001 ? 1 : 0;
+        std::size_t ordinal = 0;
+        for (std::size_t i = 0; i < tags.size(); ++i) {
+            if (tags[i].code != 1001)
                 continue;
-            resbuf* chain = XDataStore::chainOf(xdata[i]);
-            AcDbEntity* made = codec->makeCustom(*rec.entity, chain);
-            acutRelRb(chain);
+            const DxfCustomCodec* codec = codecOf(tags[i].value);
+            if (codec == nullptr) {
+                ++ordinal;
+                continue;
+            }
+            readXDataChain(tags, i, m_lastAppName, m_xdataReader, m_model.decoder, m_chain);
+            AcDbEntity* made = codec->makeCustom(*rec.entity, m_chain);
             if (made == nullptr) {
                 finding(rec.line, "entity " + dxfHex(rec.handle) + " with xdata of '" +
-                                      dxfAscii(xdata[i].name) +
+                                      dxfAscii(m_lastAppName) +
                                       "' refused by its codec: kept as a standard entity");
+                xdata = readXData(tags, m_xdataReader, m_model.decoder);
                 return nullptr;
             }
-            xdata.erase(xdata.begin() + static_cast<long>(i));
+            if (apps > 1) {
+                xdata = readXData(tags, m_xdataReader, m_model.decoder);
+                xdata.erase(xdata.begin() + static_cast<long>(ordinal));
+            }
             return made;
         }
+        xdata = readXData(tags, m_xdataReader, m_model.decoder);
         return nullptr;
     }
 
@@ -239,8 +269,12 @@ private:
                                    "' of the INSERT in the file, found none");
             static_cast<AcDbBlockReference*>(rec.entity.get())->setBlockTableRecord(blockId);
         }
-        std::vector<XDataApp> xdata = xdataOf(rec);
-        AcDbEntity* ent = custom(rec, xdata);
+        std::vector<XDataApp> xdata;
+        AcDbEntity* ent = nullptr;
+        if (!rec.xdataText.empty()) {
+            readXDataTags(rec.xdataText, rec.xdataLine, m_xdataReader, m_xdataTags);
+            ent = custom(rec, xdata);
+        }
         if (ent != nullptr)
             ent->setColorIndex(rec.entity->colorIndex());
         else
@@ -281,6 +315,10 @@ private:
     std::vector<DxfTag> m_xdataTags; // their groups, room kept from record to record
     std::wstring m_lastLayer;        // the layer the last entity found, and its id
     AcDbObjectId m_lastLayerId;
+    std::string_view m_lastAppText;              // the last application looked up, as in the file,
+    std::wstring m_lastAppName;                  // its name
+    const DxfCustomCodec* m_lastCodec = nullptr; // and its codec (null: none)
+    resbuf* m_chain = nullptr; // the last chain given to a codec, its buffers reused
 };
 
 } // namespace

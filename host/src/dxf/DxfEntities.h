@@ -41,6 +41,18 @@ std::vector<XDataApp> readXData(const std::vector<DxfTag>& tags, const DxfTagRea
 // Checks the xdata of a record's groups as readXData reads them (throwing
 // where it would) without making it.
 void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader);
+// The groups of xdata as they stand in a file's text, starting on line
+// `line`, into tags (its contents replaced); reader is reset to the text.
+void readXDataTags(std::string_view text, int line, DxfTagReader& reader,
+                   std::vector<DxfTag>& tags);
+// Makes chain the chain of the one application whose 1001 group is
+// tags[app], straight from its groups: what XDataStore::chainOf gives for the
+// application readXData reads there (null when it has no items). chain is the
+// caller's, and so are its buffers: they are reused where they are, added
+// where they lack and released where they are left over. False, chain
+// released and null, when memory runs out.
+bool readXDataChain(const std::vector<DxfTag>& tags, std::size_t app, const std::wstring& name,
+                    const DxfTagReader& reader, const DxfTextDecoder& decoder, resbuf*& chain);
 // The xdata of groups as they stand in a file's text, starting on line
 // `line`: what readXData gave for them. reader is reset to the text; tags
 // is the caller's room for the groups (its contents replaced).

@@ -1,11 +1,15 @@
 // Reading the bodies of the standard entities and xdata from DXF groups.
 #include "dxf/DxfEntities.h"
 
+#include "database/ResbufAlloc.h"
+
 #include "dbents.h"
 #include "dbmtext.h"
 #include "dbpl.h"
+#include "acutads.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 
 namespace hxhost {
@@ -309,12 +313,70 @@ void checkXData(const std::vector<DxfTag>& tags, const DxfTagReader& reader) {
     }
 }
 
-std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
-                                    const DxfTextDecoder& decoder, std::vector<DxfTag>& tags) {
+void readXDataTags(std::string_view text, int line, DxfTagReader& reader,
+                   std::vector<DxfTag>& tags) {
     tags.clear();
     reader.reset(text, line);
     while (!reader.atEnd())
         tags.push_back(reader.next());
+}
+
+namespace {
+
+// The buffer at *link, made or reused (its value's memory released) as a
+// buffer of that type; link moves on to its rbnext. Null when memory runs out.
+resbuf* reuseRb(resbuf**& link, int type) {
+    resbuf* rb = *link;
+    if (rb == nullptr) {
+        rb = newRb(type);
+        *link = rb;
+    } else {
+        if (holdsString(rb->restype))
+            std::free(rb->resval.rstring);
+        else if (holdsBinary(rb->restype))
+            std::free(rb->resval.rbinary.buf);
+        rb->resval = {};
+        rb->restype = static_cast<short>(type);
+    }
+    if (rb != nullptr)
+        link = &rb->rbnext;
+    return rb;
+}
+
+} // namespace
+
+bool readXDataChain(const std::vector<DxfTag>& tags, std::size_t app, const std::wstring& name,
+                    const DxfTagReader& reader, const DxfTextDecoder& decoder, resbuf*& chain) {
+    resbuf** link = &chain;
+    bool ok = app + 1 < tags.size() && tags[app + 1].code != 1001; // else no items
+    const bool sameLead = ok && chain != nullptr && chain->restype == 1001 &&
+                          chain->resval.rstring != nullptr && name == chain->resval.rstring;
+    if (sameLead) {
+        link = &chain->rbnext;
+    } else if (ok) {
+        resbuf* lead = reuseRb(link, 1001);
+        ok = lead != nullptr && (lead->resval.rstring = mallocCopy(name.c_str())) != nullptr;
+    }
+    XDataItem item; // room reused from item to item
+    for (std::size_t i = app + 1; ok && i < tags.size() && tags[i].code != 1001; ++i) {
+        item.bytes.clear();
+        readItem(tags, i, reader, decoder, &item);
+        resbuf* rb = reuseRb(link, item.code);
+        ok = rb != nullptr && XDataStore::fillRb(item, rb);
+    }
+    if (!ok) {
+        acutRelRb(chain);
+        chain = nullptr;
+        return app + 1 >= tags.size() || tags[app + 1].code == 1001;
+    }
+    acutRelRb(*link); // left over from a longer chain
+    *link = nullptr;
+    return true;
+}
+
+std::vector<XDataApp> readXDataText(std::string_view text, int line, DxfTagReader& reader,
+                                    const DxfTextDecoder& decoder, std::vector<DxfTag>& tags) {
+    readXDataTags(text, line, reader, tags);
     return readXData(tags, reader, decoder);
 }
 

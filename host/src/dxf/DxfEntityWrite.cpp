@@ -1,6 +1,8 @@
 // Writing the bodies of the standard entities in DXF.
 #include "dxf/DxfEntities.h"
 
+#include "acdb.h"
+#include "acutads.h"
 #include "dbents.h"
 #include "dbmtext.h"
 #include "dbpl.h"
@@ -214,10 +216,9 @@ void writeXDataApp(const XDataApp& app, DxfTagWriter& out) {
 bool isOneAppChain(const resbuf* chain) {
     if (chain == nullptr || chain->restype != 1001 || chain->resval.rstring == nullptr)
         return false;
-    XDataItem item;
     for (const resbuf* rb = chain->rbnext; rb != nullptr; rb = rb->rbnext) {
-        if (!XDataStore::readChainItem(rb, item))
-            return false; // a second 1001 item among them
+        if (!XDataStore::isChainItem(rb))
+            return false; // a second 1001 item among them, or an unusable one
     }
     return true;
 }
@@ -226,10 +227,27 @@ void writeXDataChain(const resbuf* chain, DxfTagWriter& out) {
     if (chain->rbnext == nullptr)
         return;
     out.text(1001, chain->resval.rstring);
-    XDataItem item;
+    XDataItem item; // binary chunks only, its room reused
     for (const resbuf* rb = chain->rbnext; rb != nullptr; rb = rb->rbnext) {
-        XDataStore::readChainItem(rb, item);
-        writeItem(item, out);
+        const int code = rb->restype;
+        if (code >= 1010 && code <= 1013) {
+            out.point(code, rb->resval.rpoint[0], rb->resval.rpoint[1], rb->resval.rpoint[2]);
+        } else if (code >= 1040 && code <= 1042) {
+            out.real(code, rb->resval.rreal);
+        } else if (code == 1070) {
+            out.integer(code, rb->resval.rint);
+        } else if (code == 1071) {
+            out.integer(code, rb->resval.rlong);
+        } else if (code == 1004) {
+            XDataStore::readChainItem(rb, item);
+            writeItem(item, out);
+        } else {
+            // As writeItem writes what the chain's item holds: the text of
+            // texts and handles (checked, not null), none for other kinds.
+            const int type = acdbGroupCodeToType(code);
+            const bool text = type == AcDb::kDwgText || type == AcDb::kDwgHandle;
+            out.text(code, text ? rb->resval.rstring : L"");
+        }
     }
 }
 

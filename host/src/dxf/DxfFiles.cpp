@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 using hxhost::DbAccess;
@@ -43,22 +44,29 @@ bool isBinaryDrawing(std::string_view text) {
     return text.compare(0, 4, "AC10") == 0;
 }
 
-// The whole file into text: one read of the size a regular file has, then
-// piece by piece whatever that size did not tell (a pipe, a growing file).
-bool readWhole(const std::string& path, std::ifstream& in, std::string& text) {
+// The whole file into text: one read into room of the size a regular file
+// has (not zeroed first: the read fills it), then piece by piece whatever
+// that size did not tell (a pipe, a growing file), the whole then held in
+// grown.
+bool readWhole(const std::string& path, std::ifstream& in, std::unique_ptr<char[]>& room,
+               std::string& grown, std::string_view& text) {
     std::error_code ec;
     std::uintmax_t size =
         std::filesystem::is_regular_file(path, ec) ? std::filesystem::file_size(path, ec) : 0;
     if (ec)
         size = 0;
-    text.resize(static_cast<std::size_t>(size));
-    in.read(text.data(), static_cast<std::streamsize>(size));
+    room.reset(new char[static_cast<std::size_t>(size) + 1]);
+    in.read(room.get(), static_cast<std::streamsize>(size));
     const auto got = static_cast<std::size_t>(in.gcount());
-    text.resize(got);
-    if (got == size) {
-        char buf[1 << 16];
-        while (in.read(buf, sizeof buf) || in.gcount() > 0)
-            text.append(buf, static_cast<std::size_t>(in.gcount()));
+    text = std::string_view(room.get(), got);
+    if (got != size)
+        return !in.bad();
+    char buf[1 << 16];
+    while (in.read(buf, sizeof buf) || in.gcount() > 0) {
+        if (grown.empty())
+            grown.assign(text);
+        grown.append(buf, static_cast<std::size_t>(in.gcount()));
+        text = grown;
     }
     return !in.bad();
 }
@@ -131,8 +139,10 @@ Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, OpenMode, boo
         hxhost::lastError() = path + ":0: an object of the database is still open";
         return Acad::eWasOpenForWrite;
     }
-    std::string text;
-    if (!hxhost::readWhole(path, in, text)) {
+    std::unique_ptr<char[]> room;
+    std::string grown;
+    std::string_view text;
+    if (!hxhost::readWhole(path, in, room, grown, text)) {
         hxhost::lastError() = path + ":0: the file cannot be read";
         return Acad::eFileAccessErr;
     }
@@ -168,11 +178,14 @@ Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName, bool bBakAndRename
         hxhost::lastError() = path + ":0: the file cannot be written (injected fault)";
         return Acad::eFileAccessErr;
     }
-    const std::string text = hxhost::writeDxf(*this, hxhost::findings());
+    std::string head;
+    std::string body;
+    hxhost::writeDxf(*this, hxhost::findings(), head, body);
     const std::string temp = path + ".hxtmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.write(head.data(), static_cast<std::streamsize>(head.size()));
+        out.write(body.data(), static_cast<std::streamsize>(body.size()));
         if (!out.flush()) {
             std::remove(temp.c_str());
             hxhost::lastError() = path + ":0: the file cannot be written";

@@ -3,22 +3,34 @@
 
 #include "dxf/DxfText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <type_traits>
 
 namespace hxhost {
 namespace {
 
-// s without its leading and trailing blanks and tabs.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// s without its leading and trailing blanks and tabs (tested in place: the
+// library's set search costs a call per character).
 std::string_view trimmed(std::string_view s) {
-    const std::size_t b = s.find_first_not_of(" \t");
-    if (b == std::string_view::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b != e && isBlank(s[b]))
+        ++b;
+    while (e != b && isBlank(s[e - 1]))
+        --e;
+    return s.substr(b, e - b);
 }
 
 // The same, as a string for the C library's readers.
@@ -41,6 +53,38 @@ template <class T> bool fastNumber(std::string_view s, T& value, int base = 10) 
     return !s.empty() && r.ec == std::errc() && r.ptr == end;
 }
 
+// A decimal as files write numbers (an optional '-', digits with an optional
+// point, no exponent) of at most 15 digits, read exactly: the digits as a
+// whole number over a power of ten, both exact doubles, so the one division
+// rounds as the full reader does. False for anything else.
+bool plainDecimal(std::string_view s, double& value) {
+    static constexpr double kTens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    const bool negative = p != end && *p == '-';
+    p += negative ? 1 : 0;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1; // digits after the point; -1 before it
+    for (; p != end; ++p) {
+        if (*p == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (*p < '0' || *p > '9' || count == 15)
+            return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        ++count;
+        decimals += decimals >= 0 ? 1 : 0;
+    }
+    if (count == 0)
+        return false;
+    const double magnitude = static_cast<double>(digits) / kTens[decimals > 0 ? decimals : 0];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 // A group code of one to six plain digits, the form files have; false
 // sends the caller to the general readers.
 bool plainCode(std::string_view s, long& value) {
@@ -56,9 +100,167 @@ bool plainCode(std::string_view s, long& value) {
     return true;
 }
 
+// The first '\n' from p on (end when none). Lines of a drawing are short:
+// eight bytes are tested at a time, without a library call per line.
+const char* lineEnd(const char* p, const char* end) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    constexpr std::uint64_t kNewlines = 0x0A0A0A0A0A0A0A0AULL;
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p, sizeof word);
+        const std::uint64_t x = word ^ kNewlines; // a zero byte where a '\n' is
+        const std::uint64_t found = (x - kOnes) & ~x & kHigh;
+        if (found != 0)
+            return p + (__builtin_ctzll(found) >> 3); // the lowest hit is exact
+    }
+#endif
+    while (p != end && *p != '\n')
+        ++p;
+    return p;
+}
+
+// The group code line as files write it (blanks, one to six digits, a line
+// end) read at p in one pass: its value and where the next line starts.
+// False for any other form, which the general reader then decides.
+bool quickCode(const char* p, const char* end, int& code, const char*& next) {
+    while (p != end && *p == ' ')
+        ++p;
+    const char* const digits = p;
+    int v = 0;
+    while (p != end && *p >= '0' && *p <= '9' && p - digits < 6)
+        v = v * 10 + (*p++ - '0');
+    if (p == digits || p == end || v > 32767)
+        return false;
+    if (*p == '\r')
+        ++p;
+    if (p == end || *p != '\n')
+        return false;
+    code = v;
+    next = p + 1;
+    return true;
+}
+
+} // namespace
+
+namespace {
+
+// Appends value as printf's %.15g prints it, when 15 digits read back to it:
+// the shortest digits that read back (to_chars without a precision) are then
+// the 15-digit rounding with its trailing zeros gone, laid out here as %g lays
+// them out (fixed for exponents -4 to 14, else d.ddde+XX), with ".0" after a
+// whole number as appendReal writes it. False, nothing
+// appended, when the value needs 16 or 17 digits, is subnormal or is not
+// finite.
+bool appendShortReal(std::string& out, double value) {
+    if (value != 0.0 && std::fabs(value) < std::numeric_limits<double>::min())
+        return false; // subnormal: 15 digits may read back where fewer are shortest
+    char sci[40];
+    const char* const end =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific).ptr;
+    const char* p = sci;
+    const bool negative = *p == '-';
+    p += negative ? 1 : 0;
+    char digits[20];
+    int count = 0;
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9')
+            digits[count++] = *p;
+        if (count > 15)
+            return false;
+    }
+    int exponent = 0;
+    if (p == end || std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent).ec != std::errc())
+        return false; // inf, nan
+    if (negative)
+        out += '-';
+    if (exponent < -4 || exponent >= 15) {
+        out += digits[0];
+        if (count > 1) {
+            out += '.';
+            out.append(digits + 1, static_cast<std::size_t>(count - 1));
+        }
+        out += exponent < 0 ? "e-" : "e+";
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            out += '0';
+        char buf[8];
+        out.append(buf, std::to_chars(buf, buf + sizeof buf, magnitude).ptr);
+        return true;
+    }
+    if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out.append(digits, static_cast<std::size_t>(count));
+        return true;
+    }
+    const int whole = exponent + 1; // digits before the point
+    out.append(digits, static_cast<std::size_t>(std::min(count, whole)));
+    if (count < whole)
+        out.append(static_cast<std::size_t>(whole - count), '0');
+    if (count > whole) {
+        out += '.';
+        out.append(digits + whole, static_cast<std::size_t>(count - whole));
+    } else {
+        out.append(".0"); // a whole number is marked as a real
+    }
+    return true;
+}
+
+// Appends a whole value below 10^15 as %.15g prints it (all its digits,
+// fixed) and the ".0" that marks it as a real; false for other values.
+bool appendWholeReal(std::string& out, double value) {
+    if (!(std::fabs(value) < 1e15) || value != std::trunc(value))
+        return false;
+    if (value == 0.0 && std::signbit(value)) {
+        out.append("-0.0");
+        return true;
+    }
+    char buf[24];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr);
+    out.append(".0");
+    return true;
+}
+
+// Appends a value of one to four decimals (at most 15 digits, from 10^-4 up)
+// as %.15g prints it: the fewest decimals k whose digits m read back (m /
+// 10^k, both exact, rounds to the value) are then the value's 15-digit
+// rounding, without trailing zeros as k is the fewest. False for other values
+// (whole ones included).
+bool appendDecimalReal(std::string& out, double value) {
+    static constexpr double kTens[] = {1e1, 1e2, 1e3, 1e4};
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4 && magnitude < 1e11))
+        return false;
+    for (int k = 1; k <= 4; ++k) {
+        const double scaled = std::nearbyint(magnitude * kTens[k - 1]);
+        if (scaled >= 1e15 || scaled / kTens[k - 1] != magnitude)
+            continue;
+        char buf[24];
+        char* const end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(scaled)).ptr;
+        const int n = static_cast<int>(end - buf);
+        if (value < 0)
+            out += '-';
+        if (n <= k) {
+            out.append("0.");
+            out.append(static_cast<std::size_t>(k - n), '0');
+            out.append(buf, end);
+        } else {
+            out.append(buf, end - k);
+            out += '.';
+            out.append(end - k, end);
+        }
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void appendReal(std::string& out, double value) {
+    if (appendWholeReal(out, value) || appendDecimalReal(out, value) || appendShortReal(out, value))
+        return;
     // to_chars with a precision prints as printf's %.*g does.
     char buf[48];
     char* end = buf;
@@ -107,9 +309,9 @@ void DxfTagReader::reset(std::string_view text, int firstLine) {
 bool DxfTagReader::readLine(std::string_view& line) {
     if (m_pos >= m_text.size())
         return false;
-    std::size_t end = m_text.find('\n', m_pos);
-    if (end == std::string_view::npos)
-        end = m_text.size();
+    const char* const text = m_text.data();
+    const std::size_t end =
+        static_cast<std::size_t>(lineEnd(text + m_pos, text + m_text.size()) - text);
     line = m_text.substr(m_pos, end - m_pos);
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
@@ -131,6 +333,18 @@ void DxfTagReader::load() {
     if (m_loaded)
         return;
     m_tagStart = m_pos;
+    const char* const base = m_text.data();
+    const char* next = nullptr;
+    if (m_pos < m_text.size() && quickCode(base + m_pos, base + m_text.size(), m_tag.code, next)) {
+        m_pos = static_cast<std::size_t>(next - base);
+        m_tag.line = ++m_line;
+        if (readLine(m_tag.value)) {
+            m_loaded = true;
+            return;
+        }
+        m_pos = m_tagStart; // no value line: the general reader says so
+        --m_line;
+    }
     std::string_view codeLine;
     if (!readLine(codeLine))
         failAt(m_line + 1, "expected a group code, found the end of the file");
@@ -168,7 +382,12 @@ DxfTag DxfTagReader::next() {
 bool DxfTagReader::atEnd() {
     if (m_loaded)
         return false;
-    return m_text.find_first_not_of(" \t\r\n", m_pos) == std::string_view::npos;
+    for (std::size_t i = m_pos; i < m_text.size(); ++i) {
+        const char c = m_text[i];
+        if (!isBlank(c) && c != '\r' && c != '\n')
+            return false;
+    }
+    return true;
 }
 
 void DxfTagReader::expect(int code, std::string_view value) {
@@ -179,7 +398,8 @@ void DxfTagReader::expect(int code, std::string_view value) {
 
 double DxfTagReader::real(const DxfTag& tag) const {
     double fast = 0.0;
-    if (fastNumber(trimmed(tag.value), fast) && std::isfinite(fast))
+    const std::string_view text = trimmed(tag.value);
+    if (plainDecimal(text, fast) || (fastNumber(text, fast) && std::isfinite(fast)))
         return fast;
     const std::string s = trim(tag.value);
     char* end = nullptr;
@@ -217,13 +437,22 @@ unsigned long long DxfTagReader::handle(const DxfTag& tag) const {
 }
 
 void DxfTagWriter::codeLine(int code) {
+    // Right-aligned in three columns, as %3d, written backwards from the line
+    // end in one append.
     char buf[16];
-    char* end = std::to_chars(buf, buf + sizeof buf, code).ptr;
-    const std::size_t width = static_cast<std::size_t>(end - buf);
-    if (width < 3)
-        m_out.append(3 - width, ' '); // right-aligned in three columns, as %3d
-    m_out.append(buf, end);
-    m_out += '\n';
+    char* const end = buf + sizeof buf;
+    char* p = end;
+    *--p = '\n';
+    unsigned magnitude = static_cast<unsigned>(code < 0 ? -code : code);
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (code < 0)
+        *--p = '-';
+    while (end - p < 4)
+        *--p = ' ';
+    m_out.append(p, end);
 }
 
 void DxfTagWriter::tag(int code, std::string_view value) {

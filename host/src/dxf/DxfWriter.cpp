@@ -26,22 +26,32 @@ template <class T> std::vector<T*> live(const AcDbObjectIdArray& ids) {
 }
 
 class Writer {
+    static constexpr std::size_t kTablesBytes = 1 << 16;
+    static constexpr std::size_t kEntityBytes = 256;
+
 public:
     Writer(const AcDbDatabase& db, std::vector<std::string>& findings)
         : m_db(db), m_store(DbAccess::store(db)), m_findings(findings),
           m_next(m_store.seed.value()) {}
 
-    std::string run() {
+    // Writes the file's text: its header (known only at the end, from the
+    // seed the write leaves) and the rest, in that order.
+    void run(std::string& head, std::string& body) {
         auto* blockTable = AcDbSymbolTable::cast(DbAccess::objectOf(m_db.blockTableId()));
         auto* layerTable = AcDbSymbolTable::cast(DbAccess::objectOf(m_db.layerTableId()));
         auto* appTable = AcDbSymbolTable::cast(DbAccess::objectOf(m_db.regAppTableId()));
         m_blocks = live<AcDbBlockTableRecord>(DbAccess::records(*blockTable));
+        std::size_t entities = 0;
         for (auto* block : m_blocks) {
             m_blockNames[block->objectId()] = DbAccess::name(*block);
             m_entities.push_back(live<AcDbEntity>(DbAccess::entities(*block)));
             for (const AcDbEntity* ent : m_entities.back())
                 m_classes.insert(ent->isA());
+            entities += m_entities.back().size();
         }
+        // Room for what an entity with its xdata usually takes, so that the
+        // text is not copied as it grows (room not written is not touched).
+        m_out.str().reserve(kTablesBytes + entities * kEntityBytes);
         const std::string root = handleOf("OBJ:ROOT");
         const std::string group = handleOf("OBJ:ACAD_GROUP");
         writeTables(*layerTable, *appTable, *blockTable);
@@ -60,9 +70,8 @@ public:
         m_out.tag(100, "AcDbDictionary");
         m_out.tag(0, "ENDSEC");
         m_out.tag(0, "EOF");
-        std::string& text = m_out.str();
-        text.insert(0, header()); // the seed is known only now
-        return std::move(text);
+        head = header();
+        body = std::move(m_out.str());
     }
 
 private:
@@ -398,8 +407,16 @@ private:
 
 } // namespace
 
+void writeDxf(const AcDbDatabase& db, std::vector<std::string>& findings, std::string& head,
+              std::string& body) {
+    Writer(db, findings).run(head, body);
+}
+
 std::string writeDxf(const AcDbDatabase& db, std::vector<std::string>& findings) {
-    return Writer(db, findings).run();
+    std::string head;
+    std::string body;
+    writeDxf(db, findings, head, body);
+    return head + body;
 }
 
 } // namespace hxhost

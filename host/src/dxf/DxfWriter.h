@@ -13,5 +13,9 @@
 namespace hxhost {
 
 std::string writeDxf(const AcDbDatabase& db, std::vector<std::string>& findings);
+// The same text in two parts, head (the HEADER and CLASSES sections) and
+// body (the rest): the file is head followed by body.
+void writeDxf(const AcDbDatabase& db, std::vector<std::string>& findings, std::string& head,
+              std::string& body);
 
 } // namespace hxhost

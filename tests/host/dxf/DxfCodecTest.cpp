@@ -40,7 +40,8 @@ using dxfcodectest::TestValve;
 constexpr const ACHAR* kValveApp = L"HXTEST_VALVE";
 
 // Shows a valve as a circle of its diameter; its data is the diameter again
-// and a label. A valve without diameter cannot be shown.
+// and a label, then one item of every other kind (not read back). A valve
+// without diameter cannot be shown.
 class ValveCodec : public hxhost::DxfCustomCodec {
 public:
     const AcRxClass* customClass() const override { return TestValve::desc(); }
@@ -53,7 +54,12 @@ public:
     }
     resbuf* makeXData(const AcDbEntity& custom) const override {
         const auto& valve = static_cast<const TestValve&>(custom);
-        return acutBuildList(1001, kValveApp, 1000, L"valve", 1040, valve.diameter(), 0);
+        static const ads_real kPoint[3] = {1.5, -2, 1e20};
+        static ads_binary chunk{2, const_cast<char*>("\x00\xfe")};
+        return acutBuildList(1001, kValveApp, 1000, L"valve", 1040, valve.diameter(), 1002, L"{",
+                             1003, L"0", 1004, &chunk, 1005, L"2F", 1010, kPoint, 1013, kPoint,
+                             1041, 0.1 + 0.2, 1042, 7.0, 1070, -4, 1071, 70000, 1000, L"阀门", 1002,
+                             L"}", 0);
     }
     AcDbEntity* makeCustom(const AcDbEntity& shown, const resbuf* app) const override {
         const AcDbCircle* circle = AcDbCircle::cast(&shown);
@@ -173,6 +179,28 @@ TEST_F(DxfCodecTest, CustomEntityTravelsAsStandardEntityWithXData) {
     EXPECT_EQ(xdata(*read, L"HXTEST"), L"1001:HXTEST 1000:kept");
     EXPECT_EQ(xdata(*read, kValveApp), L""); // the codec's chain is not left on it
     ent->close();
+}
+
+// The groups of app's xdata in a written file's text, from the first entity
+// on that has them.
+std::string appGroups(const std::string& text, const std::string& app, std::size_t& from) {
+    const std::size_t start = text.find("1001\n" + app + "\n", from);
+    const std::size_t end = text.find("\n  0\n", start);
+    from = end;
+    return start == std::string::npos ? std::string() : text.substr(start, end - start);
+}
+
+TEST_F(DxfCodecTest, CodecDataIsWrittenAloneAsMergedWithTheEntitysOwn) {
+    acdbRegApp(L"HXTEST");
+    hxhost::addToModelSpace(new TestValve({3, 4, 0}, 0.5));
+    const AcDbObjectId owning = hxhost::addToModelSpace(new TestValve({3, 4, 0}, 0.5));
+    tag(owning, acutBuildList(1001, L"HXTEST", 1000, L"kept", 0));
+    roundTrip("kinds.dxf");
+    std::size_t from = 0;
+    const std::string alone = appGroups(m_text, "HXTEST_VALVE", from);
+    const std::string merged = appGroups(m_text, "HXTEST_VALVE", from);
+    EXPECT_NE(alone.find("1070\n-4\n1071\n70000\n"), std::string::npos) << alone;
+    EXPECT_EQ(alone, merged);
 }
 
 TEST_F(DxfCodecTest, MalformedAppChainKeepsTheStandardEntityAndReportsIt) {

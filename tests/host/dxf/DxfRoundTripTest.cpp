@@ -5,8 +5,11 @@
 
 #include "hxhost/DxfFile.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -139,3 +142,24 @@ TEST_F(DxfRoundTrip, BlockBasePointIsWrittenAndReadBack) {
     copied->close();
     delete copy;
 }
+
+namespace {
+
+// A file whose size is not known before it is read (a pipe) reads whole.
+TEST_F(DxfRoundTrip, DrawingReadFromAPipeReadsWhole) {
+    fillDrawing();
+    const std::string path = tempFile("piped.dxf");
+    ASSERT_EQ(db()->saveAs(wide(path).c_str(), false), Acad::eOk);
+    const std::string fifo = tempFile("pipe.dxf");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << slurp(path); });
+    auto* copy = new AcDbDatabase(false, false);
+    const Acad::ErrorStatus es = copy->readDwgFile(wide(fifo).c_str());
+    writer.join();
+    ASSERT_EQ(es, Acad::eOk) << hxhost::lastFileError();
+    EXPECT_EQ(summaries(copy), summaries(db()));
+    delete copy;
+}
+
+} // namespace
