@@ -150,6 +150,14 @@ void NetworkIndex::pipesAtPoint(int pos, std::vector<int>& out) const {
     sortUnique(out);
 }
 
+void NetworkIndex::prefetch(int pos) const {
+    const NetEntity& e = at(pos);
+    if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
+        m_points.prefetch(e.a.x, e.a.y);
+    if (e.kind == NetKind::Pipe)
+        m_points.prefetch(e.b.x, e.b.y);
+}
+
 void NetworkIndex::connections(int pos, std::vector<int>& out) const {
     out.clear();
     const NetEntity& e = at(pos);

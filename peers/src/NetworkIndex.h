@@ -44,6 +44,9 @@ public:
     // order, every position once); for a well, pool or equipment the pipes
     // with an end on it, in drawing order. Entities of kind Other have none.
     void connections(int pos, std::vector<int>& out) const;
+    // Hints that connections(pos) is about to be asked: starts loading the
+    // cells of the entity's points into the cache. Changes nothing.
+    void prefetch(int pos) const;
 
 private:
     void buildPositions();
