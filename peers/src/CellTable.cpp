@@ -74,8 +74,16 @@ void CellTable::finish() {
     while (capacity < 2 * cells)
         capacity *= 2;
     m_runs.assign(capacity, Run());
+    // The runs land at scattered slots of a table far larger than the cache
+    // at whole-city sizes: the home slot of an entry some way ahead is
+    // prefetched while the current run goes in.
+    constexpr size_t kAhead = 16;
+    const size_t mask = m_runs.size() - 1;
     const int n = static_cast<int>(m_entries.size());
     for (int i = 0; i < n;) {
+        const size_t ahead = static_cast<size_t>(i) + kAhead;
+        if (ahead < m_entries.size())
+            __builtin_prefetch(&m_runs[CellHash()(m_entries[ahead].first) & mask], 1);
         int j = i + 1;
         while (j < n &&
                m_entries[static_cast<size_t>(j)].first == m_entries[static_cast<size_t>(i)].first)

@@ -3,7 +3,7 @@
 
 #include "ModelSpace.h"
 #include "db.h"
-#include "RevisionCache.h"
+#include "hxhost/Drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,20 +16,51 @@ double meanSize(double total, std::size_t count) {
     return std::isfinite(mean) && mean > 1e-9 ? mean : 1.0;
 }
 
+// The index of the drawing last asked about, and the boxes last offered.
+struct Cache {
+    const AcDbDatabase* db = nullptr;
+    unsigned long long revision = 0;
+    std::shared_ptr<const ExtentsIndex> index;
+    const AcDbDatabase* offeredDb = nullptr;
+    unsigned long long offeredRevision = 0;
+    std::vector<ExtentsIndex::Box> offered;
+};
+
+Cache& cache() {
+    static Cache s_cache;
+    return s_cache;
+}
+
 } // namespace
 
+bool ExtentsIndex::boxOf(const AcDbEntity& ent, Box& out) {
+    AcDbExtents box;
+    if (ent.getGeomExtents(box) != Acad::eOk || box.isEmpty())
+        return false;
+    const AcGePoint3d lo = box.minPoint(), hi = box.maxPoint();
+    out = Box{ent.objectId(), lo.x, lo.y, hi.x, hi.y};
+    return true;
+}
+
 ExtentsIndex::ExtentsIndex(AcDbDatabase* db) : m_cells(1.0) {
-    double total = 0.0;
     m_boxes.reserve(countModelSpaceEntities(db));
     forEachModelSpaceEntity(db, nullptr, [&](const AcDbEntity& ent, int) {
-        AcDbExtents box;
-        if (ent.getGeomExtents(box) != Acad::eOk || box.isEmpty())
-            return;
-        const AcGePoint3d lo = box.minPoint(), hi = box.maxPoint();
-        m_boxes.push_back(Box{ent.objectId(), lo.x, lo.y, hi.x, hi.y});
-        total += std::max(hi.x - lo.x, hi.y - lo.y);
+        Box box;
+        if (boxOf(ent, box))
+            m_boxes.push_back(box);
     });
+    buildCells(0.0);
+}
+
+ExtentsIndex::ExtentsIndex(std::vector<Box> boxes) : m_boxes(std::move(boxes)), m_cells(1.0) {
+    buildCells(0.0);
+}
+
+void ExtentsIndex::buildCells(double total) {
+    for (const Box& b : m_boxes)
+        total += std::max(b.x1 - b.x0, b.y1 - b.y0);
     m_cells = CellTable(meanSize(total, m_boxes.size()));
+    m_cells.reserve(m_boxes.size());
     for (int pos = 0; pos < static_cast<int>(m_boxes.size()); ++pos) {
         const Box& b = m_boxes[static_cast<std::size_t>(pos)];
         const double spanX = double(m_cells.cellOf(b.x1)) - double(m_cells.cellOf(b.x0)) + 1.0;
@@ -42,8 +73,27 @@ ExtentsIndex::ExtentsIndex(AcDbDatabase* db) : m_cells(1.0) {
     m_cells.finish();
 }
 
+void ExtentsIndex::offer(AcDbDatabase* db, unsigned long long revision, std::vector<Box> boxes) {
+    Cache& c = cache();
+    c.offeredDb = db;
+    c.offeredRevision = revision;
+    c.offered = std::move(boxes);
+}
+
 std::shared_ptr<const ExtentsIndex> ExtentsIndex::current(AcDbDatabase* db) {
-    return currentIndex<ExtentsIndex>(db);
+    Cache& c = cache();
+    const unsigned long long revision = hxhost::databaseRevision(db);
+    if (c.index && c.db == db && c.revision == revision)
+        return c.index;
+    if (c.offeredDb == db && c.offeredRevision == revision && db != nullptr)
+        c.index = std::make_shared<const ExtentsIndex>(std::move(c.offered));
+    else
+        c.index = std::make_shared<const ExtentsIndex>(db);
+    std::vector<Box>().swap(c.offered);
+    c.offeredDb = nullptr;
+    c.db = db;
+    c.revision = revision;
+    return c.index;
 }
 
 } // namespace hxpeers

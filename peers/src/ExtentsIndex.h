@@ -2,7 +2,9 @@
 // hashed into a grid, answering "which entities' extents hold this point".
 // Internal to the stand-in modules.
 //
-// Built in one pass over the model space (each entity opened for read once).
+// Built in one pass over the model space (each entity opened for read once),
+// or from the boxes that another walk of the same drawing at the same revision
+// gathered (the network index does, so that a drawing is walked once for both).
 // Cells are as large as the mean box; a box that would cover more than
 // kMaxCells cells is kept apart and tested on every query. current() keeps the
 // index of the drawing last asked about and builds it again only when the
@@ -22,11 +24,26 @@ namespace hxpeers {
 class ExtentsIndex {
 public:
     static constexpr int kMaxCells = 64;
+    // One entity's plan extents.
+    struct Box {
+        AcDbObjectId id;
+        double x0, y0, x1, y1;
+    };
 
     explicit ExtentsIndex(AcDbDatabase* db);
+    // The index of boxes gathered in drawing order.
+    explicit ExtentsIndex(std::vector<Box> boxes);
 
     // The index of db as it stands now (rebuilt when the drawing changed).
     static std::shared_ptr<const ExtentsIndex> current(AcDbDatabase* db);
+
+    // The plan extents of an open entity, false when it has none.
+    static bool boxOf(const AcDbEntity& ent, Box& out);
+    // Offers the boxes of db's model space, gathered in drawing order while
+    // db stood at `revision`: the next current(db) builds its index from them
+    // instead of walking the drawing, when db has not changed since. Only the
+    // latest offer is kept.
+    static void offer(AcDbDatabase* db, unsigned long long revision, std::vector<Box> boxes);
 
     // Calls f(id), in drawing order, for the entities whose plan extents
     // hold the plan position of p within tol.
@@ -64,10 +81,7 @@ public:
 
 private:
     static constexpr int kLocal = 32;
-    struct Box {
-        AcDbObjectId id;
-        double x0, y0, x1, y1;
-    };
+    void buildCells(double total);
 
     std::vector<Box> m_boxes;
     CellTable m_cells;

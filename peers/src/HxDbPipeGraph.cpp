@@ -83,7 +83,13 @@ struct HxDbPipeGraph::Ops {
         rank[static_cast<size_t>(seed)] = 0;
         hxpeers::NetLinks links;
         std::vector<int> conns;
+        // The cells of the entities a few places ahead in the queue are
+        // fetched while the current one is looked up (the cell table is far
+        // larger than the cache at whole-city sizes).
+        constexpr size_t kAheadInQueue = 4;
         for (size_t head = 0; head < reached.size(); ++head) {
+            if (head + kAheadInQueue < reached.size())
+                net.prefetch(reached[head + kAheadInQueue]);
             net.connections(reached[head], conns);
             for (int c : conns) {
                 int& r = rank[static_cast<size_t>(c)];

@@ -27,8 +27,17 @@ NetEntity describe(const HxDbEntity& ent) {
     return out;
 }
 
+// The plan distance is never below either coordinate difference, so a
+// difference beyond the tolerance settles it without the distance; so do
+// coincident points, the common case of connected ends.
 bool planMeet(const AcGePoint3d& p, const AcGePoint3d& q) {
-    return std::hypot(p.x - q.x, p.y - q.y) <= HxGeTolerance();
+    const double tol = HxGeTolerance();
+    const double dx = p.x - q.x, dy = p.y - q.y;
+    if (std::fabs(dx) > tol || std::fabs(dy) > tol)
+        return false;
+    if (dx == 0.0 && dy == 0.0)
+        return tol >= 0.0;
+    return std::hypot(dx, dy) <= tol;
 }
 
 bool planHolds(const AcGePoint3d& min, const AcGePoint3d& max, const AcGePoint3d& p) {

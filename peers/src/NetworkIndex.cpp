@@ -1,9 +1,11 @@
 // The model-space network index (see NetworkIndex.h).
 #include "NetworkIndex.h"
 
-#include "RevisionCache.h"
-
+#include "ExtentsIndex.h"
 #include "ModelSpace.h"
+#include "RevisionCache.h"
+#include "dbapserv.h"
+#include "hxhost/Drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,16 +39,32 @@ double boxCellSize(const std::vector<NetEntity>& ents) {
 
 // Point cells of 64 tolerances: a lookup box (two tolerances wide) nearly
 // always falls into one cell, and coincident points share it.
+// When db is the working drawing, the same walk gathers every entity's plan
+// extents for the extents index, which the first hit test would otherwise
+// build by opening every entity again.
 NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(64.0 * HxGeTolerance()), m_boxes(1.0) {
     const std::size_t count = countModelSpaceEntities(db);
     m_ents.reserve(count);
-    m_position.Reserve(count);
     m_points.reserve(2 * count);
-    forEachModelSpaceEntity(db, HxDbEntity::desc(), [this](const AcDbEntity& ent, int) {
+    const bool working = db != nullptr && db == acdbHostApplicationServices()->workingDatabase();
+    const unsigned long long revision = hxhost::databaseRevision(db);
+    std::vector<ExtentsIndex::Box> extents;
+    if (working)
+        extents.reserve(count);
+    const AcRxClass* product = HxDbEntity::desc();
+    forEachModelSpaceEntity(db, working ? nullptr : product, [&](const AcDbEntity& ent, int) {
+        ExtentsIndex::Box box;
+        if (working && ExtentsIndex::boxOf(ent, box))
+            extents.push_back(box);
+        if (working && !ent.isKindOf(product))
+            return;
         const NetEntity net = describe(static_cast<const HxDbEntity&>(ent));
         if (net.kind != NetKind::Other)
-            add(net);
+            m_ents.push_back(net);
     });
+    if (working && hxhost::databaseRevision(db) == revision)
+        ExtentsIndex::offer(db, revision, std::move(extents));
+    buildPositions();
     buildHashes();
 }
 
@@ -54,9 +72,17 @@ std::shared_ptr<const NetworkIndex> NetworkIndex::current(AcDbDatabase* db) {
     return currentIndex<NetworkIndex>(db);
 }
 
-void NetworkIndex::add(const NetEntity& ent) {
-    m_position.Set(ent.id, static_cast<int>(m_ents.size())); // ids are unique in a drawing
-    m_ents.push_back(ent);
+// Filled after the walk in one run, each slot prefetched a few keys ahead:
+// the table is far larger than the cache at whole-city sizes.
+void NetworkIndex::buildPositions() {
+    constexpr int kAhead = 8;
+    m_position.Reserve(m_ents.size());
+    const int n = size();
+    for (int pos = 0; pos < n; ++pos) {
+        if (pos + kAhead < n)
+            m_position.Prefetch(at(pos + kAhead).id);
+        m_position.Set(at(pos).id, pos); // ids are unique in a drawing
+    }
 }
 
 int NetworkIndex::find(const AcDbObjectId& id) const {
@@ -122,6 +148,14 @@ void NetworkIndex::pipesAtPoint(int pos, std::vector<int>& out) const {
             out.push_back(other);
     });
     sortUnique(out);
+}
+
+void NetworkIndex::prefetch(int pos) const {
+    const NetEntity& e = at(pos);
+    if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
+        m_points.prefetch(e.a.x, e.a.y);
+    if (e.kind == NetKind::Pipe)
+        m_points.prefetch(e.b.x, e.b.y);
 }
 
 void NetworkIndex::connections(int pos, std::vector<int>& out) const {

@@ -3,12 +3,14 @@
 // in constant time per connection. Internal to the stand-in modules.
 //
 // Built in one pass over the model space (every product entity opened for
-// read once, then closed; nothing stays open). Pipe ends and well/pool
-// locations go into a spatial hash of cells 64 tolerances wide, so a point
-// lookup nearly always probes one cell (at most four); equipment boxes go
-// into a coarser grid whose cells are as large as the largest box. Cost: O(n log n) time and
-// O(n) memory for n model-space entities; no all-pairs comparison. The index
-// is a snapshot: later changes to the drawing are not seen.
+// read once, then closed; nothing stays open). When the drawing is the
+// working one, the pass also gathers every entity's extents for the extents
+// index. Pipe ends and well/pool locations go into a spatial hash of cells 64
+// tolerances wide, so a point lookup nearly always probes one cell (at most
+// four); equipment boxes go into a coarser grid whose cells are as large as
+// the largest box. Cost: O(n log n) time and O(n) memory for n model-space
+// entities; no all-pairs comparison. The index is a snapshot: later changes
+// to the drawing are not seen.
 #pragma once
 
 #include "CellTable.h"
@@ -42,9 +44,12 @@ public:
     // order, every position once); for a well, pool or equipment the pipes
     // with an end on it, in drawing order. Entities of kind Other have none.
     void connections(int pos, std::vector<int>& out) const;
+    // Hints that connections(pos) is about to be asked: starts loading the
+    // cells of the entity's points into the cache. Changes nothing.
+    void prefetch(int pos) const;
 
 private:
-    void add(const NetEntity& ent);
+    void buildPositions();
     void buildHashes();
     // Appends the positions meeting a pipe end at p, the pipe `self`
     // excluded, ascending and each once.

@@ -40,6 +40,36 @@ TEST_F(PlatformQuery, HitsEveryEntityWhoseExtentsHoldThePoint) {
     EXPECT_EQ(hitsAt(5, 5, well), (Ids{box, line}));
 }
 
+// A graph's walk of the drawing gathers the extents for the next hit test;
+// they serve it only while the drawing stands as it was walked.
+TEST_F(PlatformQuery, HitsAfterAGraphFollowTheDrawing) {
+    const AcDbObjectId pipe = net.pipe(0, 5, 10, 5);
+    const AcDbObjectId box = net.equipment(10, 0, 20, 10);
+    const AcDbObjectId line =
+        hxhost::addToModelSpace(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(0, 10, 0)));
+    const AcDbObjectId gone = net.well(0, 5);
+    using Ids = std::vector<AcDbObjectId>;
+    HxDbPipeGraph first;
+    ASSERT_TRUE(first.CreateRelateGraph(pipe));
+    EXPECT_EQ(hitsAt(0, 5), (Ids{pipe, line, gone}));
+    EXPECT_EQ(hitsAt(10, 5), (Ids{pipe, box}));
+    AcDbObject* obj = nullptr;
+    ASSERT_EQ(acdbOpenObject(obj, gone, AcDb::kForWrite), Acad::eOk);
+    obj->erase();
+    obj->close();
+    HxDbPipeGraph second;
+    ASSERT_TRUE(second.CreateRelateGraph(pipe));
+    EXPECT_EQ(hitsAt(0, 5), (Ids{pipe, line}));
+    // Changed between the graph and the hit test: the drawing is walked again.
+    const AcDbObjectId added =
+        hxhost::addToModelSpace(new AcDbLine(AcGePoint3d(0, 5, 0), AcGePoint3d(5, 5, 0)));
+    HxDbPipeGraph third;
+    ASSERT_TRUE(third.CreateRelateGraph(pipe));
+    const AcDbObjectId late =
+        hxhost::addToModelSpace(new AcDbLine(AcGePoint3d(0, 4, 0), AcGePoint3d(0, 6, 0)));
+    EXPECT_EQ(hitsAt(0, 5), (Ids{pipe, line, added, late}));
+}
+
 TEST_F(PlatformQuery, ReleaseEntSetDeletesAndEmpties) {
     AcDbVoidPtrArray pieces;
     pieces.append(new AcDbLine(AcGePoint3d(), AcGePoint3d(1, 0, 0)));
