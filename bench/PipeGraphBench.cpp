@@ -35,26 +35,18 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
-#include <utility>
 #include <vector>
 
 namespace {
 
-// The drawn network as node numbers (by end point), the outlet first.
-hxbench::PlainNetwork Plain(const hxgraphtest::DrawnNetwork& net) {
-    hxbench::PlainNetwork plain;
-    std::map<std::pair<double, double>, int> number;
-    auto node = [&](const AcGePoint3d& p) {
-        auto it = number.emplace(std::make_pair(p.x, p.y), plain.nodeCount).first;
-        if (it->second == plain.nodeCount)
-            ++plain.nodeCount;
-        return it->second;
-    };
-    for (size_t k = 0; k < net.pipes.size(); ++k) {
-        plain.from.push_back(node(net.pipeStart[k]));
-        plain.to.push_back(node(net.pipeEnd[k]));
-    }
-    return plain;
+// The drawn pipes as plain end points.
+std::vector<hxbench::PlainPipe> PlainPipes(const hxgraphtest::DrawnNetwork& net) {
+    std::vector<hxbench::PlainPipe> pipes;
+    pipes.reserve(net.pipes.size());
+    for (size_t k = 0; k < net.pipes.size(); ++k)
+        pipes.push_back(
+            {net.pipeStart[k].x, net.pipeStart[k].y, net.pipeEnd[k].x, net.pipeEnd[k].y});
+    return pipes;
 }
 
 const hxgraphtest::DrawnNetwork& Network(int pipes) {
@@ -68,21 +60,19 @@ const hxgraphtest::DrawnNetwork& Network(int pipes) {
     return net;
 }
 
-// The bare walk over pre-numbered nodes.
+// The bare walk over nodes numbered beforehand (outside the timing), from the
+// first pipe's start, the outlet.
 double WalkSeconds(const hxgraphtest::DrawnNetwork& net) {
-    const hxbench::PlainNetwork plain = Plain(net);
+    hxbench::PlainNetwork plain;
     std::vector<int> down;
+    hxbench::PlainOrientationFromEnds(PlainPipes(net), 0, 0, plain, down);
     return hxbench::BestSeconds(
         3, [&] { benchmark::DoNotOptimize(hxbench::PlainOrientation(plain, 0, down)); });
 }
 
 // The orientation from the pipes' end points, from the outlet at (0, 0).
 double PlainSeconds(const hxgraphtest::DrawnNetwork& net) {
-    std::vector<hxbench::PlainPipe> pipes;
-    pipes.reserve(net.pipes.size());
-    for (size_t k = 0; k < net.pipes.size(); ++k)
-        pipes.push_back(
-            {net.pipeStart[k].x, net.pipeStart[k].y, net.pipeEnd[k].x, net.pipeEnd[k].y});
+    const std::vector<hxbench::PlainPipe> pipes = PlainPipes(net);
     hxbench::PlainNetwork plain;
     std::vector<int> down;
     return hxbench::BestSeconds(3, [&] {

@@ -2,21 +2,13 @@
 #include "InpText.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "FixedText.h"
 
 namespace hxwt {
 
 std::string inpNumber(double value, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    std::string text(buf);
-    if (text.find('.') != std::string::npos) {
-        while (text.back() == '0')
-            text.pop_back();
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    return text == "-0" ? "0" : text;
+    return formatFixed(value, decimals);
 }
 
 std::string fileId(const std::string& name, const std::string& prefix, const std::string& handle,

@@ -9,7 +9,8 @@
 
 namespace hxwt {
 
-// value with at most `decimals` decimals, trailing zeros dropped ("-0" is "0").
+// value with at most `decimals` (1 or more) decimals, trailing zeros dropped
+// ("-0" is "0").
 std::string inpNumber(double value, int decimals);
 
 // An id the formats accept for the name: no blanks or ';', at most 31
