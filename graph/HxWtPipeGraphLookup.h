@@ -19,6 +19,8 @@
 #include "HxDbWtPipeGraph.h"
 #include "HxIdTable.h"
 
+#include "graph/PipeGraphRecords.h"
+
 #include <vector>
 
 template <class T> class HxWtIdPositionIndex {
@@ -56,6 +58,9 @@ public:
     HxWtIdPositionIndex<HxDbWtPipeNode> nodes;
     HxWtIdPositionIndex<HxDbWtPipeEdge> edges;
     bool literal = false;
+    // The base's entity records in order, for the passes that walk them all
+    // during one creation (emptied when the creation has loaded).
+    HxWtPipeGraphRecords::RecordSnapshot records;
 
     // The index of a graph (for the graph's own operations and the switch).
     static HxWtPipeGraphLookup& Of(const HxDbWtPipeGraph& graph) { return *graph.m_lookup; }

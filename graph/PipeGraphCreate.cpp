@@ -48,6 +48,7 @@ int HxDbWtPipeGraph::CreateGraph(AcDbObjectId pipe, const AcGePoint3d& point) {
         return kGraphFilterFailed;
     SetPipeLinkEquipFlag();
     LoadGraphElement();
+    m_lookup->records.Clear();
     // The builders write into the root's node: without one, stop here.
     if (IsKnownType(graphType) && FindNode(rootId) == nullptr)
         return kGraphNodeNotFound;
@@ -85,5 +86,6 @@ void HxDbWtPipeGraph::ResetGraph() {
     pathNodeOrder.RemoveAll();
     m_lookup->nodes.Clear();
     m_lookup->edges.Clear();
+    m_lookup->records.Clear();
     Reset();
 }

@@ -3,6 +3,7 @@
 // lists its connected pipes that are not network pipes.
 #include "HxDbWtPipeGraph.h"
 
+#include "graph/HxWtPipeGraphLookup.h"
 #include "graph/PipeGraphRecords.h"
 
 #include "HxDynArray.h"
@@ -40,21 +41,22 @@ void FlagEquipLink(HxDbWtPipe* pipe) {
 
 void HxDbWtPipeGraph::SetPipeLinkEquipFlag() {
     HxDynArray<AcDbObjectId> hits;
-    for (HxDbPipeGraphEnt** pos = m_entList.FirstPos(); pos != nullptr;
-         pos = m_entList.NextPos(pos)) {
-        if (*pos == nullptr || (*pos)->GetObjectId().objectClass() != HxDbWtPipe::desc())
-            continue;
-        AcDbObjectPointer<HxDbEntity> entity((*pos)->GetObjectId(), AcDb::kForRead);
-        if (entity.openStatus() != Acad::eOk || !IsExactly(entity.object(), HxDbWtPipe::desc()))
-            continue;
-        auto* pipe = static_cast<HxDbWtPipe*>(entity.object());
-        AcGePoint3d start = pipe->GetStartPoint();
-        AcGePoint3d end = pipe->GetEndPoint();
-        if (EquipmentAt(start, hits))
-            FlagEquipLink(pipe);
-        if (EquipmentAt(end, hits))
-            FlagEquipLink(pipe);
-    }
+    ForEachRecord(
+        HxWtPipeGraphLookup::Of(*this).records.Of(m_entList), [&](const HxDbPipeGraphEnt* record) {
+            const AcDbObjectId id = record->GetObjectId();
+            if (id.objectClass() != HxDbWtPipe::desc())
+                return;
+            AcDbObjectPointer<HxDbEntity> entity(id, AcDb::kForRead);
+            if (entity.openStatus() != Acad::eOk || !IsExactly(entity.object(), HxDbWtPipe::desc()))
+                return;
+            auto* pipe = static_cast<HxDbWtPipe*>(entity.object());
+            AcGePoint3d start = pipe->GetStartPoint();
+            AcGePoint3d end = pipe->GetEndPoint();
+            if (EquipmentAt(start, hits))
+                FlagEquipLink(pipe);
+            if (EquipmentAt(end, hits))
+                FlagEquipLink(pipe);
+        });
 }
 
 int HxDbWtPipeGraph::CreateLinkGulleyEdge() {

@@ -4,6 +4,7 @@
 // have another class, are skipped silently.
 #include "HxDbWtPipeGraph.h"
 
+#include "graph/HxWtPipeGraphLookup.h"
 #include "graph/PipeGraphRecords.h"
 
 using namespace HxWtPipeGraphRecords;
@@ -20,21 +21,19 @@ int HxDbWtPipeGraph::EntIsPipe(AcDbObjectId id) {
 
 // One node or one edge per record, in record order.
 int HxDbWtPipeGraph::LoadGraphElement() {
-    for (HxDbPipeGraphEnt** pos = m_entList.FirstPos(); pos != nullptr;
-         pos = m_entList.NextPos(pos)) {
-        if (*pos == nullptr)
-            continue;
-        AcDbObjectPointer<HxDbEntity> entity((*pos)->GetObjectId(), AcDb::kForRead);
-        if (entity.openStatus() != Acad::eOk)
-            continue;
-        if (IsExactly(entity.object(), HxDbWtPipe::desc())) {
-            if (IsNetworkPipe(entity.object(), withOutNode))
-                edges.Append(MakeEdge(static_cast<HxDbWtPipe*>(entity.object())));
-            continue;
-        }
-        if (HxDbWtPipeNode* node = MakeNode(entity.object()))
-            nodes.Append(node);
-    }
+    ForEachRecord(HxWtPipeGraphLookup::Of(*this).records.Of(m_entList),
+                  [&](const HxDbPipeGraphEnt* record) {
+                      AcDbObjectPointer<HxDbEntity> entity(record->GetObjectId(), AcDb::kForRead);
+                      if (entity.openStatus() != Acad::eOk)
+                          return;
+                      if (IsExactly(entity.object(), HxDbWtPipe::desc())) {
+                          if (IsNetworkPipe(entity.object(), withOutNode))
+                              edges.Append(MakeEdge(static_cast<HxDbWtPipe*>(entity.object())));
+                          return;
+                      }
+                      if (HxDbWtPipeNode* node = MakeNode(entity.object()))
+                          nodes.Append(node);
+                  });
     return 1;
 }
 

@@ -92,4 +92,23 @@ HxDbObjectIdList ConnectedIds(const HxDbPipeGraphEntBase* record) {
     return ids;
 }
 
+const std::vector<HxDbPipeGraphEnt*>& RecordSnapshot::Of(HxPDList<HxDbPipeGraphEnt>& list) {
+    if (&list == m_list && list.Revision() == m_revision &&
+        m_records.size() == static_cast<std::size_t>(list.Count()))
+        return m_records;
+    m_records.clear();
+    m_records.reserve(static_cast<std::size_t>(list.Count()));
+    for (HxDbPipeGraphEnt** pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos))
+        m_records.push_back(*pos);
+    m_list = &list;
+    m_revision = list.Revision();
+    return m_records;
+}
+
+void RecordSnapshot::Clear() {
+    std::vector<HxDbPipeGraphEnt*>().swap(m_records);
+    m_list = nullptr;
+    m_revision = 0;
+}
+
 } // namespace HxWtPipeGraphRecords

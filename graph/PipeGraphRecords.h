@@ -8,6 +8,9 @@
 #include "HxIdTable.h"
 #include "HxWtDbObject.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace HxWtPipeGraphRecords {
 
 // 0.001 for a drawing in metres, 1.0 for one in millimetres; asked anew on
@@ -46,6 +49,40 @@ template <class F> bool ForEachConnected(const HxDbPipeGraphEntBase* record, F f
             return false;
     }
     return true;
+}
+
+// The base graph's entity records in list order, taken in one walk of the
+// list and handed out again while the list is the same list at the same
+// revision (the equipment pass and the loader both walk every record; a
+// linked list costs a cache miss per record, a vector of them does not).
+// Holds pointers only; the list owns the records.
+class RecordSnapshot {
+public:
+    const std::vector<HxDbPipeGraphEnt*>& Of(HxPDList<HxDbPipeGraphEnt>& list);
+    // Forgets the records (and gives back their room).
+    void Clear();
+
+private:
+    std::vector<HxDbPipeGraphEnt*> m_records;
+    const HxPDList<HxDbPipeGraphEnt>* m_list = nullptr;
+    unsigned long long m_revision = 0;
+};
+
+// Calls f(record) for each non-null record in order, loading the records and
+// their ids' stubs ahead of the call that needs them (hints only: the order,
+// the calls and what f sees are those of a plain loop).
+template <class F> void ForEachRecord(const std::vector<HxDbPipeGraphEnt*>& records, F f) {
+    constexpr std::size_t kRecordAhead = 16;
+    constexpr std::size_t kStubAhead = 8;
+    const std::size_t n = records.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i + kRecordAhead < n)
+            __builtin_prefetch(records[i + kRecordAhead]);
+        if (i + kStubAhead < n && records[i + kStubAhead] != nullptr)
+            __builtin_prefetch(records[i + kStubAhead]->GetObjectId().stub());
+        if (records[i] != nullptr)
+            f(records[i]);
+    }
 }
 
 } // namespace HxWtPipeGraphRecords
