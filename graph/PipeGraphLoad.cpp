@@ -21,19 +21,26 @@ int HxDbWtPipeGraph::EntIsPipe(AcDbObjectId id) {
 
 // One node or one edge per record, in record order.
 int HxDbWtPipeGraph::LoadGraphElement() {
-    ForEachRecord(HxWtPipeGraphLookup::Of(*this).records.Of(m_entList),
-                  [&](const HxDbPipeGraphEnt* record) {
-                      AcDbObjectPointer<HxDbEntity> entity(record->GetObjectId(), AcDb::kForRead);
-                      if (entity.openStatus() != Acad::eOk)
-                          return;
-                      if (IsExactly(entity.object(), HxDbWtPipe::desc())) {
-                          if (IsNetworkPipe(entity.object(), withOutNode))
-                              edges.Append(MakeEdge(static_cast<HxDbWtPipe*>(entity.object())));
-                          return;
-                      }
-                      if (HxDbWtPipeNode* node = MakeNode(entity.object()))
-                          nodes.Append(node);
-                  });
+    // The lookups index each element as it is appended, while it is at hand.
+    HxWtPipeGraphLookup& lookup = *m_lookup;
+    lookup.nodes.Refresh(nodes);
+    lookup.edges.Refresh(edges);
+    ForEachRecord(lookup.records.Of(m_entList), [&](const HxDbPipeGraphEnt* record) {
+        AcDbObjectPointer<HxDbEntity> entity(record->GetObjectId(), AcDb::kForRead);
+        if (entity.openStatus() != Acad::eOk)
+            return;
+        if (IsExactly(entity.object(), HxDbWtPipe::desc())) {
+            if (IsNetworkPipe(entity.object(), withOutNode)) {
+                edges.Append(MakeEdge(static_cast<HxDbWtPipe*>(entity.object())));
+                lookup.edges.Appended(edges);
+            }
+            return;
+        }
+        if (HxDbWtPipeNode* node = MakeNode(entity.object())) {
+            nodes.Append(node);
+            lookup.nodes.Appended(nodes);
+        }
+    });
     return 1;
 }
 

@@ -119,7 +119,10 @@ private:
     bool Meet(const Queued& n, AcDbObjectId c) {
         HxDbWtPipeNode& node = *n.node;
         HxDbWtPipeEdge* edge = nullptr;
-        const int edgeIndex = Lookup().edges.Find(m_graph.edges, c, &edge, Lookup().literal);
+        const int edgeIndex =
+            Lookup().edges.Find(m_graph.edges, c, &edge, Lookup().literal, m_edgeHint);
+        if (edgeIndex >= 0)
+            m_edgeHint = edgeIndex + 1;
         if (m_policy.edgesOnly && edgeIndex == -1)
             return true;
         if (!FirstMeeting(c, edgeIndex)) {
@@ -148,7 +151,10 @@ private:
             if (d == near)
                 return true;
             Queued far{d, -1, nullptr};
-            far.index = Lookup().nodes.Find(m_graph.nodes, d, &far.node, Lookup().literal);
+            far.index =
+                Lookup().nodes.Find(m_graph.nodes, d, &far.node, Lookup().literal, m_nodeHint);
+            if (far.index >= 0)
+                m_nodeHint = far.index + 1;
             if (far.index == -1 || m_nodeReached[static_cast<size_t>(far.index)] != 0 ||
                 (m_graph.*m_isPipe)(d) != 0)
                 return true;
@@ -187,6 +193,11 @@ private:
     std::vector<char> m_nodeReached;
     std::vector<char> m_edgeMet;
     HxIdTable m_otherMet; // met ids that are not edges
+    // Where the next lookups are expected: after the last edge and node found
+    // (the lists are in the order the network was collected in, which a walk
+    // of it mostly follows).
+    int m_edgeHint = -1;
+    int m_nodeHint = -1;
 };
 
 } // namespace
