@@ -100,6 +100,9 @@ public:
     // The base's entity records in order, for the passes that walk them all
     // during one creation (emptied when the creation has loaded).
     HxWtPipeGraphRecords::RecordSnapshot records;
+    // The base record of each loaded node and edge, for the walk that
+    // follows the load (emptied when the creation is done).
+    HxWtPipeGraphRecords::LoadedRecords loaded;
 
     // The index of a graph (for the graph's own operations and the switch).
     static HxWtPipeGraphLookup& Of(const HxDbWtPipeGraph& graph) { return *graph.m_lookup; }

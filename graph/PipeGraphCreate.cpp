@@ -49,10 +49,14 @@ int HxDbWtPipeGraph::CreateGraph(AcDbObjectId pipe, const AcGePoint3d& point) {
     SetPipeLinkEquipFlag();
     LoadGraphElement();
     m_lookup->records.Clear();
-    // The builders write into the root's node: without one, stop here.
-    if (IsKnownType(graphType) && FindNode(rootId) == nullptr)
-        return kGraphNodeNotFound;
-    return CreateWtRelateGraph() != 0 ? kGraphOk : kGraphRelateFailed;
+    const int status = [&] {
+        // The builders write into the root's node: without one, stop here.
+        if (IsKnownType(graphType) && FindNode(rootId) == nullptr)
+            return kGraphNodeNotFound;
+        return CreateWtRelateGraph() != 0 ? kGraphOk : kGraphRelateFailed;
+    }();
+    m_lookup->loaded.Clear(); // only the walk right after the load uses it
+    return status;
 }
 
 int HxDbWtPipeGraph::CreateGraph(AcDbObjectId from, AcDbObjectId to) {
@@ -87,5 +91,6 @@ void HxDbWtPipeGraph::ResetGraph() {
     m_lookup->nodes.Clear();
     m_lookup->edges.Clear();
     m_lookup->records.Clear();
+    m_lookup->loaded.Clear();
     Reset();
 }

@@ -25,7 +25,8 @@ int HxDbWtPipeGraph::LoadGraphElement() {
     HxWtPipeGraphLookup& lookup = *m_lookup;
     lookup.nodes.Refresh(nodes);
     lookup.edges.Refresh(edges);
-    ForEachRecord(lookup.records.Of(m_entList), [&](const HxDbPipeGraphEnt* record) {
+    lookup.loaded.Start(*this);
+    ForEachRecord(lookup.records.Of(m_entList), [&](HxDbPipeGraphEnt* record) {
         AcDbObjectPointer<HxDbEntity> entity(record->GetObjectId(), AcDb::kForRead);
         if (entity.openStatus() != Acad::eOk)
             return;
@@ -33,14 +34,17 @@ int HxDbWtPipeGraph::LoadGraphElement() {
             if (IsNetworkPipe(entity.object(), withOutNode)) {
                 edges.Append(MakeEdge(static_cast<HxDbWtPipe*>(entity.object())));
                 lookup.edges.Appended(edges);
+                lookup.loaded.AddEdge(record);
             }
             return;
         }
         if (HxDbWtPipeNode* node = MakeNode(entity.object())) {
             nodes.Append(node);
             lookup.nodes.Appended(nodes);
+            lookup.loaded.AddNode(record);
         }
     });
+    lookup.loaded.Finish(*this, m_entList);
     return 1;
 }
 

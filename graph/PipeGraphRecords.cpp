@@ -121,4 +121,38 @@ void RecordSnapshot::Clear() {
     m_revision = 0;
 }
 
+void LoadedRecords::Start(HxDbWtPipeGraph& graph) {
+    Clear();
+    m_recording = graph.nodes.Count() == 0 && graph.edges.Count() == 0;
+}
+
+void LoadedRecords::Finish(HxDbWtPipeGraph& graph, const HxPDList<HxDbPipeGraphEnt>& records) {
+    m_done = m_recording && m_nodes.size() == static_cast<std::size_t>(graph.nodes.Count()) &&
+             m_edges.size() == static_cast<std::size_t>(graph.edges.Count());
+    m_recording = false;
+    m_records = &records;
+    m_nodeList = &graph.nodes;
+    m_edgeList = &graph.edges;
+    m_recordsRevision = records.Revision();
+    m_nodesRevision = graph.nodes.Revision();
+    m_edgesRevision = graph.edges.Revision();
+}
+
+bool LoadedRecords::Current(HxDbWtPipeGraph& graph,
+                            const HxPDList<HxDbPipeGraphEnt>& records) const {
+    return m_done && m_records == &records && m_nodeList == &graph.nodes &&
+           m_edgeList == &graph.edges && records.Revision() == m_recordsRevision &&
+           graph.nodes.Revision() == m_nodesRevision && graph.edges.Revision() == m_edgesRevision;
+}
+
+void LoadedRecords::Clear() {
+    std::vector<HxDbPipeGraphEnt*>().swap(m_nodes);
+    std::vector<HxDbPipeGraphEnt*>().swap(m_edges);
+    m_recording = false;
+    m_done = false;
+    m_records = nullptr;
+    m_nodeList = nullptr;
+    m_edgeList = nullptr;
+}
+
 } // namespace HxWtPipeGraphRecords

@@ -68,6 +68,57 @@ private:
     unsigned long long m_revision = 0;
 };
 
+// Which base record each node and edge was made from, by position, so that
+// the walk after a load finds an element's record without asking the base by
+// id. The base keeps one record per entity, so the record an element was made
+// from is the one the base would answer for the element's id. Answers only
+// while the base's record list, the nodes and the edges are the lists they
+// were when the load finished, at the same revisions, and the record still
+// carries the id asked for; otherwise null, and the caller asks the base.
+class LoadedRecords {
+public:
+    // Starts recording a load into the graph's lists; nothing is recorded
+    // unless both are empty.
+    void Start(HxDbWtPipeGraph& graph);
+    void AddNode(HxDbPipeGraphEnt* record) { Add(m_nodes, record); }
+    void AddEdge(HxDbPipeGraphEnt* record) { Add(m_edges, record); }
+    // Ends the load: the records answer from now on if one was recorded for
+    // every element.
+    void Finish(HxDbWtPipeGraph& graph, const HxPDList<HxDbPipeGraphEnt>& records);
+    // True when the lists are as they were when the load finished.
+    bool Current(HxDbWtPipeGraph& graph, const HxPDList<HxDbPipeGraphEnt>& records) const;
+    // The record of the node (edge) at index when it carries id, else null.
+    // Only meaningful while Current.
+    HxDbPipeGraphEnt* Node(int index, AcDbObjectId id) const { return At(m_nodes, index, id); }
+    HxDbPipeGraphEnt* Edge(int index, AcDbObjectId id) const { return At(m_edges, index, id); }
+    // Forgets the load (and gives back the room).
+    void Clear();
+
+private:
+    void Add(std::vector<HxDbPipeGraphEnt*>& to, HxDbPipeGraphEnt* record) {
+        if (m_recording)
+            to.push_back(record);
+    }
+    static HxDbPipeGraphEnt* At(const std::vector<HxDbPipeGraphEnt*>& from, int index,
+                                AcDbObjectId id) {
+        if (index < 0 || static_cast<std::size_t>(index) >= from.size())
+            return nullptr;
+        HxDbPipeGraphEnt* record = from[static_cast<std::size_t>(index)];
+        return record->GetObjectId() == id ? record : nullptr;
+    }
+
+    std::vector<HxDbPipeGraphEnt*> m_nodes;
+    std::vector<HxDbPipeGraphEnt*> m_edges;
+    bool m_recording = false;
+    bool m_done = false;
+    const HxPDList<HxDbPipeGraphEnt>* m_records = nullptr;
+    const HxPDList<HxDbWtPipeNode>* m_nodeList = nullptr;
+    const HxPDList<HxDbWtPipeEdge>* m_edgeList = nullptr;
+    unsigned long long m_recordsRevision = 0;
+    unsigned long long m_nodesRevision = 0;
+    unsigned long long m_edgesRevision = 0;
+};
+
 // Calls f(record) for each non-null record in order, loading the records and
 // their ids' stubs ahead of the call that needs them (hints only: the order,
 // the calls and what f sees are those of a plain loop).

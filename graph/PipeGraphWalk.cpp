@@ -82,6 +82,8 @@ public:
     int Run() {
         m_nodeReached.assign(static_cast<size_t>(m_graph.nodes.Count()), 0);
         m_edgeMet.assign(static_cast<size_t>(m_graph.edges.Count()), 0);
+        if (!Lookup().literal && Lookup().loaded.Current(m_graph, m_graph.EntList()))
+            m_loaded = &Lookup().loaded;
         Queued root{m_graph.rootId, -1, nullptr};
         root.index = Lookup().nodes.Find(m_graph.nodes, root.id, &root.node, Lookup().literal);
         if (root.index >= 0)
@@ -101,7 +103,9 @@ private:
     bool Visit(const Queued& n) {
         if (n.id == m_graph.rootId)
             n.node->*m_policy.rootward = -1;
-        HxDbPipeGraphEnt* record = m_graph.FindPipeGraphEnt(n.id);
+        HxDbPipeGraphEnt* record = m_loaded != nullptr ? m_loaded->Node(n.index, n.id) : nullptr;
+        if (record == nullptr)
+            record = m_graph.FindPipeGraphEnt(n.id);
         if (record == nullptr)
             return true;
         // The pipes' lookups are independent: their slots load together.
@@ -132,7 +136,9 @@ private:
         if (edge == nullptr)
             return true;
         edge->*m_policy.nearEnd = n.index;
-        HxDbPipeGraphEnt* pipeRecord = m_graph.FindPipeGraphEnt(c);
+        HxDbPipeGraphEnt* pipeRecord = m_loaded != nullptr ? m_loaded->Edge(edgeIndex, c) : nullptr;
+        if (pipeRecord == nullptr)
+            pipeRecord = m_graph.FindPipeGraphEnt(c);
         if (pipeRecord == nullptr)
             return true;
         m_policy.record(node, edgeIndex);
@@ -193,6 +199,9 @@ private:
     std::vector<char> m_nodeReached;
     std::vector<char> m_edgeMet;
     HxIdTable m_otherMet; // met ids that are not edges
+    // The records the nodes and edges were loaded from, while they answer
+    // for the lists as they are (not in literal mode, which asks the base).
+    const LoadedRecords* m_loaded = nullptr;
     // Where the next lookups are expected: after the last edge and node found
     // (the lists are in the order the network was collected in, which a walk
     // of it mostly follows).
