@@ -12,12 +12,14 @@ int HxWtIdPositionIndex<T>::Find(HxPDList<T>& list, AcDbObjectId id, T** found, 
         Rebuild(list);
     if (HintHolds(id, hint, found))
         return hint;
-    FillMap();
+    FillFilter();
     if (!MayHold(id)) {
         *found = nullptr;
         return -1;
     }
-    int index = Lookup(id, found);
+    int index = m_mapped < m_slots.size() && m_scanned < 2 * m_slots.size()
+                    ? ScanMirror(id, found)
+                    : (FillMap(), Lookup(id, found));
     if (index < 0 || (*found != nullptr && (*found)->*m_key == id))
         return index;
     // An element changed its id after it was indexed: index afresh.
@@ -31,7 +33,7 @@ template <class T> void HxWtIdPositionIndex<T>::Refresh(HxPDList<T>& list) {
         Rebuild(list);
 }
 
-template <class T> void HxWtIdPositionIndex<T>::Appended(HxPDList<T>& list) {
+template <class T> void HxWtIdPositionIndex<T>::Appended(HxPDList<T>& list, bool distinct) {
     if (&list != m_list || list.Revision() != m_revision + 1 ||
         static_cast<std::size_t>(list.Count()) != m_slots.size() + 1)
         return;
@@ -40,13 +42,17 @@ template <class T> void HxWtIdPositionIndex<T>::Appended(HxPDList<T>& list) {
     if (before != (m_slots.empty() ? nullptr : m_slots.back().pos))
         return; // one insertion, but not at the end
     Mirror(last);
+    m_vouched = m_vouched && distinct;
     m_revision = list.Revision();
 }
 
 template <class T> void HxWtIdPositionIndex<T>::Clear() {
     m_slots.clear();
     m_mapped = 0;
-    m_unique = true;
+    m_filtered = 0;
+    m_scanned = 0;
+    m_vouched = true;
+    m_twice = false;
     m_first.Clear();
     m_filter.clear();
     m_filterShift = 64;
@@ -71,11 +77,13 @@ template <class T> bool HxWtIdPositionIndex<T>::Stale(HxPDList<T>& list) const {
     return &list != m_list || list.Revision() != m_revision;
 }
 
+// Mirrors the list as it is; its ids are vouched for only when it is empty.
 template <class T> void HxWtIdPositionIndex<T>::Rebuild(HxPDList<T>& list) {
     Clear();
     m_slots.reserve(static_cast<std::size_t>(list.Count()));
     for (T** pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos))
         Mirror(pos);
+    m_vouched = m_slots.empty();
     m_list = &list;
     m_revision = list.Revision();
 }
@@ -87,32 +95,56 @@ template <class T> void HxWtIdPositionIndex<T>::Mirror(T** pos) {
         m_slots.push_back({pos, (*pos)->*m_key, true});
 }
 
-// Maps the mirrored elements not yet mapped, keeping each id's first
-// position, and sets their filter bits (the filter is made afresh, with eight
-// bits per element or more, when it has grown too small).
-template <class T> void HxWtIdPositionIndex<T>::FillMap() {
-    if (m_mapped == m_slots.size())
+// Sets the filter bits of the mirrored elements not yet in it (the filter is
+// made afresh, with eight bits per element or more, when it has grown too
+// small). One pass in list order over the mirror, into a table that stays in
+// the cache.
+template <class T> void HxWtIdPositionIndex<T>::FillFilter() {
+    if (m_filtered == m_slots.size())
         return;
-    m_first.Reserve(m_slots.size());
-    std::size_t from = m_mapped;
     if (m_filter.size() * 64 < 8 * m_slots.size()) {
         unsigned log2 = 9;
         while ((std::size_t(1) << log2) < 8 * m_slots.size())
             ++log2;
         m_filter.assign((std::size_t(1) << log2) / 64, 0);
         m_filterShift = 64 - log2;
-        from = 0;
+        m_filtered = 0;
     }
-    for (std::size_t at = from; at < m_slots.size(); ++at) {
-        const Slot& slot = m_slots[at];
+    for (; m_filtered < m_slots.size(); ++m_filtered) {
+        const Slot& slot = m_slots[m_filtered];
         if (!slot.present)
             continue;
         const std::size_t bit = FilterBit(slot.id);
         m_filter[bit / 64] |= 1ull << (bit % 64);
-        if (at >= m_mapped && !m_first.SetIfNone(slot.id, static_cast<int>(at)))
-            m_unique = false;
     }
-    m_mapped = m_slots.size();
+}
+
+// Maps the mirrored elements not yet mapped, keeping each id's first position.
+template <class T> void HxWtIdPositionIndex<T>::FillMap() {
+    if (m_mapped == m_slots.size())
+        return;
+    m_first.Reserve(m_slots.size());
+    for (; m_mapped < m_slots.size(); ++m_mapped) {
+        const Slot& slot = m_slots[m_mapped];
+        if (slot.present && !m_first.SetIfNone(slot.id, static_cast<int>(m_mapped)))
+            m_twice = true;
+    }
+}
+
+// The first mirrored element with id, found by reading the mirror from the
+// front: what the map would answer.
+template <class T> int HxWtIdPositionIndex<T>::ScanMirror(AcDbObjectId id, T** found) {
+    for (std::size_t at = 0; at < m_slots.size(); ++at) {
+        const Slot& slot = m_slots[at];
+        if (slot.present && slot.id == id) {
+            m_scanned += at + 1;
+            *found = *slot.pos;
+            return static_cast<int>(at);
+        }
+    }
+    m_scanned += m_slots.size();
+    *found = nullptr;
+    return -1;
 }
 
 template <class T> std::size_t HxWtIdPositionIndex<T>::FilterBit(AcDbObjectId id) const {
@@ -124,17 +156,20 @@ template <class T> std::size_t HxWtIdPositionIndex<T>::FilterBit(AcDbObjectId id
 
 template <class T> bool HxWtIdPositionIndex<T>::MayHold(AcDbObjectId id) const {
     if (m_filter.empty())
-        return m_mapped > 0;
+        return false; // nothing mirrored (FillFilter makes it for any element)
     const std::size_t bit = FilterBit(id);
     return (m_filter[bit / 64] >> (bit % 64) & 1) != 0;
 }
 
 // True when position hint answers a lookup of id exactly as the map would:
-// ids were unique when mirrored, the element at hint was mirrored with id and
-// still carries it. *found receives the element then.
+// the mirrored ids are known distinct, the element at hint was mirrored with
+// id and still carries it. *found receives the element then.
 template <class T>
 bool HxWtIdPositionIndex<T>::HintHolds(AcDbObjectId id, int hint, T** found) const {
-    if (hint < 0 || static_cast<std::size_t>(hint) >= m_mapped || !m_unique || id.isNull())
+    if (hint < 0 || static_cast<std::size_t>(hint) >= m_slots.size() || id.isNull())
+        return false;
+    const bool distinct = m_vouched || (m_mapped == m_slots.size() && !m_twice);
+    if (!distinct)
         return false;
     const Slot& slot = m_slots[static_cast<std::size_t>(hint)];
     if (!slot.present || slot.id != id)

@@ -9,22 +9,31 @@
 // indexed (every change made through the list's operations raises it); a
 // loader that appends can instead hand each appended element to the index
 // (Appended), which takes it only when that append was the one change since
-// the index was current. The map is filled for the mirrored elements not yet
-// in it at the next lookup. A hit whose element no longer carries the id (an
-// element changed after it was indexed) rebuilds. Answers equal a scan from
-// the front: the first element with the id wins, null elements are passed
-// over.
+// the index was current. A bit filter of the mirrored ids is brought up to
+// date at the next lookup, the map only at a lookup that needs it once the
+// lookups that did without it (reading the mirror from the front, which finds
+// what the map would) have read twice the mirror's length in all. A
+// hit whose element no longer carries the id (an element changed after it was
+// indexed) rebuilds. Answers equal a scan from the front: the first element
+// with the id wins, null elements are passed over.
 //
 // A lookup may name a position where the caller expects the id (a hint):
-// when no id occurred twice in the list as indexed, and the element there was
-// indexed with the id and still carries it, that position is the answer the
-// map would give, and the map is not probed.
+// when the ids as mirrored are known to be distinct, and the element there
+// was mirrored with the id and still carries it, that position is the answer
+// the map would give, and the map is not needed. The ids are known to be
+// distinct when every element was handed over by a loader that vouches for it
+// (its elements come from distinct records of the base, which keeps one
+// record per entity), or when the map found no id twice.
 //
 // In literal mode the lookups scan the list instead (used only to check the
 // index against a plain scan, and to time the two).
 //
-// Cost: a lookup is O(1) on average (a hint that holds costs no probe of the
-// map); a rebuild O(n) with n the list's count; an append taken O(1).
+// Cost: a lookup is O(1) on average once the map is filled (a hint that
+// holds, or an id the filter rules out, costs no probe of it); before that,
+// the lookups that read the mirror cost at most 2n in all, and filling the
+// map O(n), with n the list's count; a rebuild O(n); an append taken O(1).
+// Memory: about 24 bytes per element for the mirror, one byte for the
+// filter, and the map's 32 to 64 once it is filled.
 #pragma once
 
 #include "HxDbWtPipeGraph.h"
@@ -52,8 +61,9 @@ public:
     void Refresh(HxPDList<T>& list);
     // Called right after an element was appended to list: mirrors it when
     // the index was current before the append and nothing else changed;
-    // otherwise the next lookup rebuilds.
-    void Appended(HxPDList<T>& list);
+    // otherwise the next lookup rebuilds. distinct: the caller vouches that
+    // no other element of the list carries the element's id.
+    void Appended(HxPDList<T>& list, bool distinct);
     // Forgets everything indexed.
     void Clear();
 
@@ -62,10 +72,12 @@ private:
     bool Stale(HxPDList<T>& list) const;
     void Rebuild(HxPDList<T>& list);
     void Mirror(T** pos);
+    void FillFilter();
     void FillMap();
+    int ScanMirror(AcDbObjectId id, T** found);
     bool HintHolds(AcDbObjectId id, int hint, T** found) const;
-    // False only when no mapped element has the id (a bit per id hash, set
-    // for every mapped id: small enough to stay in the cache, so most ids
+    // False only when no mirrored element has the id (a bit per id hash, set
+    // for every mirrored id: small enough to stay in the cache, so most ids
     // that are no element cost no probe of the map).
     bool MayHold(AcDbObjectId id) const;
     std::size_t FilterBit(AcDbObjectId id) const;
@@ -80,11 +92,14 @@ private:
     };
 
     Key m_key;
-    std::vector<Slot> m_slots; // the list's element slots, in list order
-    std::size_t m_mapped = 0;  // how many of them are in m_first
-    bool m_unique = true;      // no id twice among the mapped elements
+    std::vector<Slot> m_slots;  // the list's element slots, in list order
+    std::size_t m_mapped = 0;   // how many of them are in m_first
+    std::size_t m_filtered = 0; // how many of them are in m_filter
+    std::size_t m_scanned = 0;  // elements read by lookups that scanned the mirror
+    bool m_vouched = true;      // every mirrored element was vouched distinct
+    bool m_twice = false;       // the map met an id twice
     HxIdTable m_first;
-    std::vector<unsigned long long> m_filter; // bits of mapped ids (power-of-two count)
+    std::vector<unsigned long long> m_filter; // bits of filtered ids (power-of-two count)
     unsigned m_filterShift = 64;              // 64 - log2 of the bit count
     const HxPDList<T>* m_list = nullptr;      // the list indexed, at m_revision
     unsigned long long m_revision = 0;

@@ -22,7 +22,11 @@ int HxDbWtPipeGraph::EntIsPipe(AcDbObjectId id) {
 // One node or one edge per record, in record order.
 int HxDbWtPipeGraph::LoadGraphElement() {
     // The lookups index each element as it is appended, while it is at hand.
+    // The elements of one load come from distinct records, so their ids are
+    // distinct in a list that was empty before.
     HxWtPipeGraphLookup& lookup = *m_lookup;
+    const bool freshNodes = nodes.Count() == 0;
+    const bool freshEdges = edges.Count() == 0;
     lookup.nodes.Refresh(nodes);
     lookup.edges.Refresh(edges);
     lookup.loaded.Start(*this);
@@ -33,14 +37,14 @@ int HxDbWtPipeGraph::LoadGraphElement() {
         if (IsExactly(entity.object(), HxDbWtPipe::desc())) {
             if (IsNetworkPipe(entity.object(), withOutNode)) {
                 edges.Append(MakeEdge(static_cast<HxDbWtPipe*>(entity.object())));
-                lookup.edges.Appended(edges);
+                lookup.edges.Appended(edges, freshEdges);
                 lookup.loaded.AddEdge(record);
             }
             return;
         }
         if (HxDbWtPipeNode* node = MakeNode(entity.object())) {
             nodes.Append(node);
-            lookup.nodes.Appended(nodes);
+            lookup.nodes.Appended(nodes, freshNodes);
             lookup.loaded.AddNode(record);
         }
     });

@@ -65,11 +65,15 @@ static_assert(sizeof(kPolicies) / sizeof(kPolicies[0]) ==
                   static_cast<size_t>(Builder::kGravityPath) + 1,
               "one row per builder");
 
-// A queued node: its id, and the position and node that its lookup found.
+// A queued node: its id, the position and node that its lookup found, and
+// the pipe it was reached through with that pipe's edge position (where the
+// pipe's lookup will find it when the node's pipes are met).
 struct Queued {
     AcDbObjectId id;
     int index;
     HxDbWtPipeNode* node;
+    AcDbObjectId via;
+    int viaIndex;
 };
 
 // One walk: the graph, the policy and the queue and visited sets of one call.
@@ -84,7 +88,7 @@ public:
         m_edgeMet.assign(static_cast<size_t>(m_graph.edges.Count()), 0);
         if (!Lookup().literal && Lookup().loaded.Current(m_graph, m_graph.EntList()))
             m_loaded = &Lookup().loaded;
-        Queued root{m_graph.rootId, -1, nullptr};
+        Queued root{m_graph.rootId, -1, nullptr, AcDbObjectId(), -1};
         root.index = Lookup().nodes.Find(m_graph.nodes, root.id, &root.node, Lookup().literal);
         if (root.index >= 0)
             m_nodeReached[static_cast<size_t>(root.index)] = 1;
@@ -123,8 +127,8 @@ private:
     bool Meet(const Queued& n, AcDbObjectId c) {
         HxDbWtPipeNode& node = *n.node;
         HxDbWtPipeEdge* edge = nullptr;
-        const int edgeIndex =
-            Lookup().edges.Find(m_graph.edges, c, &edge, Lookup().literal, m_edgeHint);
+        const int hint = c == n.via ? n.viaIndex : m_edgeHint;
+        const int edgeIndex = Lookup().edges.Find(m_graph.edges, c, &edge, Lookup().literal, hint);
         if (edgeIndex >= 0)
             m_edgeHint = edgeIndex + 1;
         if (m_policy.edgesOnly && edgeIndex == -1)
@@ -142,21 +146,22 @@ private:
         if (pipeRecord == nullptr)
             return true;
         m_policy.record(node, edgeIndex);
-        return QueueFarNodes(n.id, *edge, pipeRecord) || m_acceptOpenEnds;
+        return QueueFarNodes(n.id, c, edgeIndex, *edge, pipeRecord) || m_acceptOpenEnds;
     }
 
     // Queues every node connected to the pipe that is a node of the graph,
     // was not reached before and is not a pipe (the last test opens pipes,
     // so it comes last; the three are independent); the last of them becomes
     // the edge's far end. True when there was one. The near node (id `near`)
-    // is reached already, so it is passed over without a lookup.
-    bool QueueFarNodes(AcDbObjectId near, HxDbWtPipeEdge& edge,
+    // is reached already, so it is passed over without a lookup. The pipe is
+    // c, its edge the one at edgeIndex.
+    bool QueueFarNodes(AcDbObjectId near, AcDbObjectId c, int edgeIndex, HxDbWtPipeEdge& edge,
                        const HxDbPipeGraphEnt* pipeRecord) {
         bool reached = false;
         ForEachConnected(pipeRecord, [&](const AcDbObjectId& d) {
             if (d == near)
                 return true;
-            Queued far{d, -1, nullptr};
+            Queued far{d, -1, nullptr, c, edgeIndex};
             far.index =
                 Lookup().nodes.Find(m_graph.nodes, d, &far.node, Lookup().literal, m_nodeHint);
             if (far.index >= 0)
