@@ -13,7 +13,7 @@ int HxWtIdPositionIndex<T>::Find(HxPDList<T>& list, AcDbObjectId id, T** found, 
     if (HintHolds(id, hint, found))
         return hint;
     FillFilter();
-    if (!MayHold(id)) {
+    if (!m_filter.MayHold(id)) {
         *found = nullptr;
         return -1;
     }
@@ -54,8 +54,7 @@ template <class T> void HxWtIdPositionIndex<T>::Clear() {
     m_vouched = true;
     m_twice = false;
     m_first.Clear();
-    m_filter.clear();
-    m_filterShift = 64;
+    m_filter.Clear();
     m_list = nullptr;
     m_revision = 0;
 }
@@ -95,28 +94,18 @@ template <class T> void HxWtIdPositionIndex<T>::Mirror(T** pos) {
         m_slots.push_back({pos, (*pos)->*m_key, true});
 }
 
-// Sets the filter bits of the mirrored elements not yet in it (the filter is
-// made afresh, with eight bits per element or more, when it has grown too
-// small). One pass in list order over the mirror, into a table that stays in
-// the cache.
+// Makes the filter of the present mirrored elements afresh when the mirror
+// has grown since it was made.
 template <class T> void HxWtIdPositionIndex<T>::FillFilter() {
     if (m_filtered == m_slots.size())
         return;
-    if (m_filter.size() * 64 < 8 * m_slots.size()) {
-        unsigned log2 = 9;
-        while ((std::size_t(1) << log2) < 8 * m_slots.size())
-            ++log2;
-        m_filter.assign((std::size_t(1) << log2) / 64, 0);
-        m_filterShift = 64 - log2;
-        m_filtered = 0;
-    }
-    for (; m_filtered < m_slots.size(); ++m_filtered) {
-        const Slot& slot = m_slots[m_filtered];
-        if (!slot.present)
-            continue;
-        const std::size_t bit = FilterBit(slot.id);
-        m_filter[bit / 64] |= 1ull << (bit % 64);
-    }
+    m_filter.Build(m_slots.size(), [&](auto visit) {
+        for (const Slot& slot : m_slots) {
+            if (slot.present)
+                visit(slot.id);
+        }
+    });
+    m_filtered = m_slots.size();
 }
 
 // Maps the mirrored elements not yet mapped, keeping each id's first position.
@@ -145,20 +134,6 @@ template <class T> int HxWtIdPositionIndex<T>::ScanMirror(AcDbObjectId id, T** f
     m_scanned += m_slots.size();
     *found = nullptr;
     return -1;
-}
-
-template <class T> std::size_t HxWtIdPositionIndex<T>::FilterBit(AcDbObjectId id) const {
-    const unsigned long long h =
-        static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(id.stub())) *
-        0x9E3779B97F4A7C15ull;
-    return static_cast<std::size_t>(h >> m_filterShift);
-}
-
-template <class T> bool HxWtIdPositionIndex<T>::MayHold(AcDbObjectId id) const {
-    if (m_filter.empty())
-        return false; // nothing mirrored (FillFilter makes it for any element)
-    const std::size_t bit = FilterBit(id);
-    return (m_filter[bit / 64] >> (bit % 64) & 1) != 0;
 }
 
 // True when position hint answers a lookup of id exactly as the map would:

@@ -39,6 +39,7 @@
 #include "HxDbWtPipeGraph.h"
 #include "HxIdTable.h"
 
+#include "graph/IdFilter.h"
 #include "graph/PipeGraphRecords.h"
 
 #include <vector>
@@ -76,11 +77,6 @@ private:
     void FillMap();
     int ScanMirror(AcDbObjectId id, T** found);
     bool HintHolds(AcDbObjectId id, int hint, T** found) const;
-    // False only when no mirrored element has the id (a bit per id hash, set
-    // for every mirrored id: small enough to stay in the cache, so most ids
-    // that are no element cost no probe of the map).
-    bool MayHold(AcDbObjectId id) const;
-    std::size_t FilterBit(AcDbObjectId id) const;
     int Lookup(AcDbObjectId id, T** found) const;
 
     // An element slot of the list as mirrored: where it is, and whether it
@@ -99,9 +95,10 @@ private:
     bool m_vouched = true;      // every mirrored element was vouched distinct
     bool m_twice = false;       // the map met an id twice
     HxIdTable m_first;
-    std::vector<unsigned long long> m_filter; // bits of filtered ids (power-of-two count)
-    unsigned m_filterShift = 64;              // 64 - log2 of the bit count
-    const HxPDList<T>* m_list = nullptr;      // the list indexed, at m_revision
+    // The ids of the present mirrored elements, up to m_filtered: most ids
+    // that are no element are ruled out without a probe of the map.
+    HxWtIdFilter m_filter;
+    const HxPDList<T>* m_list = nullptr; // the list indexed, at m_revision
     unsigned long long m_revision = 0;
 };
 
