@@ -70,9 +70,9 @@ static_assert(sizeof(kPolicies) / sizeof(kPolicies[0]) ==
 // pipe's lookup will find it when the node's pipes are met).
 struct Queued {
     AcDbObjectId id;
-    int index;
     HxDbWtPipeNode* node;
     AcDbObjectId via;
+    int index;
     int viaIndex;
 };
 
@@ -88,10 +88,12 @@ public:
         m_edgeMet.assign(static_cast<size_t>(m_graph.edges.Count()), 0);
         if (!Lookup().literal && Lookup().loaded.Current(m_graph, m_graph.EntList()))
             m_loaded = &Lookup().loaded;
-        Queued root{m_graph.rootId, -1, nullptr, AcDbObjectId(), -1};
+        Queued root{m_graph.rootId, nullptr, AcDbObjectId(), -1, -1};
         root.index = Lookup().nodes.Find(m_graph.nodes, root.id, &root.node, Lookup().literal);
         if (root.index >= 0)
             m_nodeReached[static_cast<size_t>(root.index)] = 1;
+        // Every node is queued at most once, after the root.
+        m_queue.reserve(m_nodeReached.size() + 1);
         m_queue.push_back(root);
         for (size_t head = 0; head < m_queue.size(); ++head) {
             const Queued n = m_queue[head]; // by value: the queue grows
@@ -161,7 +163,7 @@ private:
         ForEachConnected(pipeRecord, [&](const AcDbObjectId& d) {
             if (d == near)
                 return true;
-            Queued far{d, -1, nullptr, c, edgeIndex};
+            Queued far{d, nullptr, c, -1, edgeIndex};
             far.index =
                 Lookup().nodes.Find(m_graph.nodes, d, &far.node, Lookup().literal, m_nodeHint);
             if (far.index >= 0)
