@@ -60,6 +60,9 @@ public:
     // Indexes list afresh unless the index is current for it (a loader calls
     // it before its first append).
     void Refresh(HxPDList<T>& list);
+    // Makes room in the mirror for n elements in all (a loader that knows
+    // how many it may append).
+    void Reserve(std::size_t n) { m_slots.reserve(n); }
     // Called right after an element was appended to list: mirrors it when
     // the index was current before the append and nothing else changed;
     // otherwise the next lookup rebuilds. distinct: the caller vouches that

@@ -30,7 +30,12 @@ int HxDbWtPipeGraph::LoadGraphElement() {
     lookup.nodes.Refresh(nodes);
     lookup.edges.Refresh(edges);
     lookup.loaded.Start(*this);
-    ForEachRecord(lookup.records.Of(m_entList), [&](HxDbPipeGraphEnt* record) {
+    const std::vector<HxDbPipeGraphEnt*>& records = lookup.records.Of(m_entList);
+    // At most one element per record: room that is never written costs no
+    // memory, copying a mirror that outgrew its room does.
+    lookup.nodes.Reserve(static_cast<std::size_t>(nodes.Count()) + records.size());
+    lookup.edges.Reserve(static_cast<std::size_t>(edges.Count()) + records.size());
+    ForEachRecord(records, [&](HxDbPipeGraphEnt* record) {
         AcDbObjectPointer<HxDbEntity> entity(record->GetObjectId(), AcDb::kForRead);
         if (entity.openStatus() != Acad::eOk)
             return;
