@@ -9,6 +9,24 @@
 
 using namespace HxWtPipeGraphRecords;
 
+namespace {
+
+// Appends the made elements to the list, the lookup indexing each as it
+// comes. The elements of one load come from distinct records, so their ids
+// are distinct in a list that was empty before.
+template <class T>
+void AppendIndexed(HxPDList<T>& list, HxWtIdPositionIndex<T>& index, const std::vector<T*>& made) {
+    const bool fresh = list.Count() == 0;
+    index.Refresh(list);
+    index.Reserve(static_cast<std::size_t>(list.Count()) + made.size());
+    for (T* element : made) {
+        list.Append(element);
+        index.Appended(list, fresh);
+    }
+}
+
+} // namespace
+
 int HxDbWtPipeGraph::EntIsPipe(AcDbObjectId id) {
     // Anything of another class answers 0 whether it opens or not.
     if (id.objectClass() != HxDbWtPipe::desc())
@@ -19,40 +37,37 @@ int HxDbWtPipeGraph::EntIsPipe(AcDbObjectId id) {
     return IsExactly(entity.object(), HxDbWtPipe::desc()) ? 1 : 0;
 }
 
-// One node or one edge per record, in record order.
+// One node or one edge per record, in record order. The elements are made
+// record by record and appended to their lists after the walk, list by list:
+// nobody reads the lists in between, and each list's links then lie together
+// in memory, which every later walk of the list (its destruction among them)
+// reads at the speed of a sequential read.
 int HxDbWtPipeGraph::LoadGraphElement() {
-    // The lookups index each element as it is appended, while it is at hand.
-    // The elements of one load come from distinct records, so their ids are
-    // distinct in a list that was empty before.
     HxWtPipeGraphLookup& lookup = *m_lookup;
-    const bool freshNodes = nodes.Count() == 0;
-    const bool freshEdges = edges.Count() == 0;
-    lookup.nodes.Refresh(nodes);
-    lookup.edges.Refresh(edges);
-    lookup.loaded.Start(*this);
     const std::vector<HxDbPipeGraphEnt*>& records = lookup.records.Of(m_entList);
-    // At most one element per record: room that is never written costs no
-    // memory, copying a mirror that outgrew its room does.
-    lookup.nodes.Reserve(static_cast<std::size_t>(nodes.Count()) + records.size());
-    lookup.edges.Reserve(static_cast<std::size_t>(edges.Count()) + records.size());
+    std::vector<HxDbWtPipeNode*> madeNodes;
+    std::vector<HxDbWtPipeEdge*> madeEdges;
+    madeNodes.reserve(records.size()); // room never written costs no memory
+    madeEdges.reserve(records.size());
+    lookup.loaded.Start(*this);
     ForEachRecord(records, [&](HxDbPipeGraphEnt* record) {
         AcDbObjectPointer<HxDbEntity> entity(record->GetObjectId(), AcDb::kForRead);
         if (entity.openStatus() != Acad::eOk)
             return;
         if (IsExactly(entity.object(), HxDbWtPipe::desc())) {
             if (IsNetworkPipe(entity.object(), withOutNode)) {
-                edges.Append(MakeEdge(static_cast<HxDbWtPipe*>(entity.object())));
-                lookup.edges.Appended(edges, freshEdges);
+                madeEdges.push_back(MakeEdge(static_cast<HxDbWtPipe*>(entity.object())));
                 lookup.loaded.AddEdge(record);
             }
             return;
         }
         if (HxDbWtPipeNode* node = MakeNode(entity.object())) {
-            nodes.Append(node);
-            lookup.nodes.Appended(nodes, freshNodes);
+            madeNodes.push_back(node);
             lookup.loaded.AddNode(record);
         }
     });
+    AppendIndexed(nodes, lookup.nodes, madeNodes);
+    AppendIndexed(edges, lookup.edges, madeEdges);
     lookup.loaded.Finish(*this, m_entList);
     return 1;
 }
