@@ -46,6 +46,8 @@ public:
     // Adds position to every cell that the plan box [x0, x1] x [y0, y1] touches.
     void addBox(double x0, double y0, double x1, double y1, int position);
     void finish();
+    // True when no entry was added.
+    bool empty() const { return m_positions.empty() && m_entries.empty(); }
 
     // Hints that the cell of the plan point (x, y) is about to be looked up:
     // starts loading its home slot into the cache. Changes nothing.

@@ -42,10 +42,8 @@ void HxDbPipeEntity::GetConnectEnt(HxDbObjectIdList& out, const AcRxClass* cls) 
         const auto net = hxpeers::NetworkIndex::current(database());
         const int pos = net->find(objectId());
         if (pos >= 0) {
-            std::vector<int> connected;
-            net->connections(pos, connected);
-            for (int p : connected) {
-                const hxpeers::NetEntity& other = net->at(p);
+            for (const int* p = net->first(pos); p != net->last(pos); ++p) {
+                const hxpeers::NetEntity& other = net->at(*p);
                 if (cls == nullptr || (other.cls != nullptr && other.cls->isDerivedFrom(cls)))
                     out.Append(other.id);
             }

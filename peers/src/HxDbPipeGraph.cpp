@@ -82,20 +82,19 @@ struct HxDbPipeGraph::Ops {
         std::vector<int> reached{seed};
         rank[static_cast<size_t>(seed)] = 0;
         hxpeers::NetLinks links;
-        std::vector<int> conns;
-        // The cells of the entities a few places ahead in the queue are
-        // fetched while the current one is looked up (the cell table is far
-        // larger than the cache at whole-city sizes).
+        // The rows of the entities a few places ahead in the queue are
+        // fetched while the current one is read (the index is far larger
+        // than the cache at whole-city sizes).
         constexpr size_t kAheadInQueue = 4;
         for (size_t head = 0; head < reached.size(); ++head) {
             if (head + kAheadInQueue < reached.size())
                 net.prefetch(reached[head + kAheadInQueue]);
-            net.connections(reached[head], conns);
-            for (int c : conns) {
-                int& r = rank[static_cast<size_t>(c)];
+            const int at = reached[head];
+            for (const int* c = net.first(at); c != net.last(at); ++c) {
+                int& r = rank[static_cast<size_t>(*c)];
                 if (r < 0) {
                     r = static_cast<int>(reached.size());
-                    reached.push_back(c);
+                    reached.push_back(*c);
                 }
                 links.to.push_back(r);
             }

@@ -91,12 +91,10 @@ int NetworkIndex::find(const AcDbObjectId& id) const {
 
 void NetworkIndex::buildHashes() {
     m_boxes = CellTable(boxCellSize(m_ents));
-    bool anyBox = false;
     for (int pos = 0; pos < size(); ++pos) {
         const NetEntity& e = at(pos);
         if (e.kind == NetKind::Box && finiteBox(e)) {
             m_boxes.addBox(e.a.x, e.a.y, e.b.x, e.b.y, pos);
-            anyBox = true;
             continue;
         }
         if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
@@ -106,9 +104,14 @@ void NetworkIndex::buildHashes() {
     }
     m_points.finish();
     m_boxes.finish();
-    if (!anyBox)
-        return;
-    // Equipment learns its pipes from the pipes' side: one grid probe per end.
+    buildLinks(pipesInBoxes());
+}
+
+// Equipment learns its pipes from the pipes' side: one grid probe per end.
+NetworkIndex::BoxPipes NetworkIndex::pipesInBoxes() const {
+    BoxPipes boxPipes;
+    if (m_boxes.empty())
+        return boxPipes;
     const double tol = HxGeTolerance();
     for (int pos = 0; pos < size(); ++pos) {
         const NetEntity& pipe = at(pos);
@@ -117,12 +120,30 @@ void NetworkIndex::buildHashes() {
         for (const AcGePoint3d& end : {pipe.a, pipe.b}) {
             m_boxes.forEachIn(end.x - tol, end.y - tol, end.x + tol, end.y + tol, [&](int box) {
                 if (planHolds(at(box).a, at(box).b, end))
-                    m_boxPipes[box].push_back(pos);
+                    boxPipes[box].push_back(pos);
             });
         }
     }
-    for (auto& entry : m_boxPipes)
+    for (auto& entry : boxPipes)
         sortUnique(entry.second);
+    return boxPipes;
+}
+
+// The cells of an entity some way ahead are fetched while the current one is
+// probed: the cell tables are far larger than the cache at whole-city sizes.
+void NetworkIndex::buildLinks(const BoxPipes& boxPipes) {
+    constexpr int kAhead = 4;
+    const int n = size();
+    m_links.start.reserve(static_cast<size_t>(n) + 1);
+    m_links.to.reserve(2 * static_cast<size_t>(n));
+    std::vector<int> row;
+    for (int pos = 0; pos < n; ++pos) {
+        if (pos + kAhead < n)
+            prefetchCells(pos + kAhead);
+        probe(pos, boxPipes, row);
+        m_links.to.insert(m_links.to.end(), row.begin(), row.end());
+        m_links.endRow();
+    }
 }
 
 void NetworkIndex::atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& out) const {
@@ -151,6 +172,10 @@ void NetworkIndex::pipesAtPoint(int pos, std::vector<int>& out) const {
 }
 
 void NetworkIndex::prefetch(int pos) const {
+    __builtin_prefetch(first(pos));
+}
+
+void NetworkIndex::prefetchCells(int pos) const {
     const NetEntity& e = at(pos);
     if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
         m_points.prefetch(e.a.x, e.a.y);
@@ -159,6 +184,10 @@ void NetworkIndex::prefetch(int pos) const {
 }
 
 void NetworkIndex::connections(int pos, std::vector<int>& out) const {
+    out.assign(first(pos), last(pos));
+}
+
+void NetworkIndex::probe(int pos, const BoxPipes& boxPipes, std::vector<int>& out) const {
     out.clear();
     const NetEntity& e = at(pos);
     if (e.kind == NetKind::Point) {
@@ -166,8 +195,8 @@ void NetworkIndex::connections(int pos, std::vector<int>& out) const {
         return;
     }
     if (e.kind == NetKind::Box) {
-        auto it = m_boxPipes.find(pos);
-        if (it != m_boxPipes.end())
+        auto it = boxPipes.find(pos);
+        if (it != boxPipes.end())
             out = it->second;
         return;
     }

@@ -8,14 +8,17 @@
 // index. Pipe ends and well/pool locations go into a spatial hash of cells 64
 // tolerances wide, so a point lookup nearly always probes one cell (at most
 // four); equipment boxes go into a coarser grid whose cells are as large as
-// the largest box. Cost: O(n log n) time and O(n) memory for n model-space
-// entities; no all-pairs comparison. The index is a snapshot: later changes
-// to the drawing are not seen.
+// the largest box. Every entity's connections are worked out once, while the
+// index is built, and kept in compressed rows, so a query copies a row.
+// Cost: O(n log n) time and O(n + c) memory for n model-space entities and c
+// connections; no all-pairs comparison. The index is a snapshot: later
+// changes to the drawing are not seen.
 #pragma once
 
 #include "CellTable.h"
 #include "HxIdTable.h"
 #include "NetEntity.h"
+#include "NetTopology.h"
 
 #include <memory>
 #include <unordered_map>
@@ -44,13 +47,25 @@ public:
     // order, every position once); for a well, pool or equipment the pipes
     // with an end on it, in drawing order. Entities of kind Other have none.
     void connections(int pos, std::vector<int>& out) const;
-    // Hints that connections(pos) is about to be asked: starts loading the
-    // cells of the entity's points into the cache. Changes nothing.
+    // The same positions in place: [first(pos), last(pos)).
+    const int* first(int pos) const { return m_links.to.data() + m_links.start[size_t(pos)]; }
+    const int* last(int pos) const { return m_links.to.data() + m_links.start[size_t(pos) + 1]; }
+    // Hints that connections(pos) is about to be asked: starts loading its
+    // row into the cache. Changes nothing.
     void prefetch(int pos) const;
 
 private:
     void buildPositions();
+    // Equipment position -> the pipes with an end in its box, ascending.
+    using BoxPipes = std::unordered_map<int, std::vector<int>>;
+    // Fills the cell tables and works out every entity's connections.
     void buildHashes();
+    BoxPipes pipesInBoxes() const;
+    void buildLinks(const BoxPipes& boxPipes);
+    // The connections of the entity at pos, from the cell tables.
+    void probe(int pos, const BoxPipes& boxPipes, std::vector<int>& out) const;
+    // Starts loading the cells of the entity's points into the cache.
+    void prefetchCells(int pos) const;
     // Appends the positions meeting a pipe end at p, the pipe `self`
     // excluded, ascending and each once.
     void atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& out) const;
@@ -61,8 +76,7 @@ private:
     HxIdTable m_position;
     CellTable m_points;
     CellTable m_boxes;
-    // Equipment position -> pipes with an end in its box, ascending.
-    std::unordered_map<int, std::vector<int>> m_boxPipes;
+    NetLinks m_links; // by position
 };
 
 } // namespace hxpeers

@@ -13,6 +13,9 @@ struct ChunkOwner {
     const AcDbStub* chunk = nullptr; // the chunk's first stub; null in a free slot
     const StubArena* arena = nullptr;
     std::size_t first = 0; // index of the chunk's first stub in its arena
+    // Every stub of the chunk is made: true for all but an arena's newest
+    // chunk, so most checks need not read the arena's size.
+    bool full = false;
 };
 
 // The live chunks: the list they are kept in and a hash table over it (open
@@ -30,8 +33,19 @@ public:
         }
     }
 
+    // A new chunk of an arena: the arena's earlier chunks are full.
     void add(const ChunkOwner& owner) {
+        for (ChunkOwner& c : m_live)
+            c.full = c.full || c.arena == owner.arena;
         m_live.push_back(owner);
+        rebuild();
+    }
+
+    // The arena's stubs are about to be destroyed, newest first: its size
+    // decides again for every chunk.
+    void unfill(const StubArena* arena) {
+        for (ChunkOwner& c : m_live)
+            c.full = c.full && c.arena != arena;
         rebuild();
     }
 
@@ -75,6 +89,8 @@ ChunkRegistry& registry() {
 } // namespace
 
 StubArena::~StubArena() {
+    if (!m_chunks.empty())
+        registry().unfill(this);
     while (m_size > 0) {
         --m_size;
         at(m_size).~AcDbStub();
@@ -106,7 +122,9 @@ bool StubArena::isLive(const AcDbStub* stub) {
         offset / sizeof(AcDbStub) >= kChunk)
         return false; // null, or not where a stub can start
     const ChunkOwner* owner = registry().find(reinterpret_cast<const AcDbStub*>(address - offset));
-    return owner != nullptr && owner->first + offset / sizeof(AcDbStub) < owner->arena->size();
+    if (owner == nullptr)
+        return false;
+    return owner->full || owner->first + offset / sizeof(AcDbStub) < owner->arena->size();
 }
 
 } // namespace hxhost
