@@ -73,6 +73,38 @@ void ExtentsIndex::buildCells(double total) {
     m_cells.finish();
 }
 
+bool ExtentsIndex::keepsChangesSince(AcDbDatabase* db, unsigned long long since) const {
+    return changesKeep(db, since,
+                       [this](const AcDbObject& obj, bool inSpace) { return keeps(obj, inSpace); });
+}
+
+// What is outside the model space (a block's entities, a text style) may
+// move the extents of what is in it, so only model-space entities keep.
+bool ExtentsIndex::keeps(const AcDbObject& obj, bool inModelSpace) const {
+    const AcDbEntity* ent = AcDbEntity::cast(&obj);
+    if (ent == nullptr || !inModelSpace)
+        return false;
+    const int pos = position(obj.objectId());
+    Box now;
+    if (obj.isErased() || !boxOf(*ent, now))
+        return pos < 0;
+    if (pos < 0)
+        return false;
+    const Box& was = m_boxes[static_cast<std::size_t>(pos)];
+    return was.id == now.id && was.x0 == now.x0 && was.y0 == now.y0 && was.x1 == now.x1 &&
+           was.y1 == now.y1;
+}
+
+int ExtentsIndex::position(const AcDbObjectId& id) const {
+    if (!m_positioned) {
+        m_position.Reserve(m_boxes.size());
+        for (int pos = 0; pos < static_cast<int>(m_boxes.size()); ++pos)
+            m_position.Set(m_boxes[static_cast<std::size_t>(pos)].id, pos);
+        m_positioned = true;
+    }
+    return m_position.Get(id);
+}
+
 void ExtentsIndex::offer(AcDbDatabase* db, unsigned long long revision, std::vector<Box> boxes) {
     Cache& c = cache();
     c.offeredDb = db;
@@ -83,6 +115,9 @@ void ExtentsIndex::offer(AcDbDatabase* db, unsigned long long revision, std::vec
 std::shared_ptr<const ExtentsIndex> ExtentsIndex::current(AcDbDatabase* db) {
     Cache& c = cache();
     const unsigned long long revision = hxhost::databaseRevision(db);
+    if (c.index && c.db == db && c.revision != revision &&
+        c.index->keepsChangesSince(db, c.revision))
+        c.revision = revision;
     if (c.index && c.db == db && c.revision == revision)
         return c.index;
     if (c.offeredDb == db && c.offeredRevision == revision && db != nullptr)

@@ -8,11 +8,13 @@
 // Cells are as large as the mean box; a box that would cover more than
 // kMaxCells cells is kept apart and tested on every query. current() keeps the
 // index of the drawing last asked about and builds it again only when the
-// host's revision of that drawing has moved, so queries between changes cost
-// a hash probe each.
+// drawing changed in a way the index sees (a model-space entity's extents,
+// one added or erased, or anything else than a model-space entity changed),
+// so queries between changes cost a hash probe each.
 #pragma once
 
 #include "CellTable.h"
+#include "HxIdTable.h"
 #include "dbmain.h"
 
 #include <algorithm>
@@ -36,6 +38,12 @@ public:
 
     // The index of db as it stands now (rebuilt when the drawing changed).
     static std::shared_ptr<const ExtentsIndex> current(AcDbDatabase* db);
+
+    // True when db, indexed at revision `since`, has changed since only in
+    // what the index does not hold: every object changed since is a
+    // model-space entity whose extents are as the index holds them (or that
+    // has none, erased or not, now as then).
+    bool keepsChangesSince(AcDbDatabase* db, unsigned long long since) const;
 
     // The plan extents of an open entity, false when it has none.
     static bool boxOf(const AcDbEntity& ent, Box& out);
@@ -82,10 +90,18 @@ public:
 private:
     static constexpr int kLocal = 32;
     void buildCells(double total);
+    // Whether obj, changed, still indexes as it did.
+    bool keeps(const AcDbObject& obj, bool inModelSpace) const;
+    // The position of the box of id, or -1.
+    int position(const AcDbObjectId& id) const;
 
     std::vector<Box> m_boxes;
     CellTable m_cells;
     std::vector<int> m_big;
+    // Box positions by id, filled at the first change asked about: most
+    // indexes are never asked, and a drawing-sized table is not free.
+    mutable HxIdTable m_position;
+    mutable bool m_positioned = false;
 };
 
 } // namespace hxpeers

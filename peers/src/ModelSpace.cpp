@@ -2,8 +2,10 @@
 #include "ModelSpace.h"
 
 #include "dbsymtb.h"
+#include "hxhost/Drawing.h"
 
 #include <memory>
+#include <vector>
 
 namespace hxpeers {
 
@@ -19,6 +21,19 @@ AcDbBlockTableRecord* openModelSpace(AcDbDatabase* db) {
         space = nullptr;
     table->close();
     return space;
+}
+
+// Whether the changed object of id keeps the index, opened for read.
+bool changedKeeps(const AcDbObjectId& id, const AcDbObjectId& space,
+                  const std::function<bool(const AcDbObject&, bool)>& keeps) {
+    AcDbObject* obj = nullptr;
+    if (acdbOpenObject(obj, id, AcDb::kForRead, true) != Acad::eOk)
+        return false;
+    const AcDbEntity* ent = AcDbEntity::cast(obj);
+    const bool kept = AcDbBlockTableRecord::cast(obj) == nullptr &&
+                      keeps(*obj, ent != nullptr && ent->ownerId() == space);
+    obj->close();
+    return kept;
 }
 
 } // namespace
@@ -63,6 +78,27 @@ bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
         obj->close();
     }
     space->close();
+    return true;
+}
+
+// The changes are asked first: when the host does not know them, the model
+// space is not opened at all.
+bool changesKeep(AcDbDatabase* db, unsigned long long since,
+                 const std::function<bool(const AcDbObject&, bool)>& keeps) {
+    std::vector<AcDbObjectId> changed;
+    if (db == nullptr || !hxhost::changesSince(db, since, changed))
+        return false;
+    if (changed.empty())
+        return true;
+    AcDbBlockTableRecord* space = openModelSpace(db);
+    if (space == nullptr)
+        return false;
+    const AcDbObjectId spaceId = space->objectId();
+    space->close();
+    for (const AcDbObjectId& id : changed) {
+        if (!changedKeeps(id, spaceId, keeps))
+            return false;
+    }
     return true;
 }
 

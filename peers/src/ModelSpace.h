@@ -22,4 +22,15 @@ std::size_t countModelSpaceEntities(AcDbDatabase* db);
 bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
                              const std::function<void(const AcDbEntity&, int)>& visit);
 
+// Whether an index built over db's model space when db stood at revision
+// `since` still holds for db as it stands: calls keeps(object, inModelSpace)
+// for every object changed since, open for read (erased ones too), with
+// inModelSpace telling whether it is an entity owned by the model space
+// (erased or not); true when every call does. False, nothing asked, when the
+// host no longer knows the changes; false when a changed object does not open
+// or is a block table record (what a block holds, or its order, may have
+// moved).
+bool changesKeep(AcDbDatabase* db, unsigned long long since,
+                 const std::function<bool(const AcDbObject&, bool)>& keeps);
+
 } // namespace hxpeers

@@ -35,6 +35,14 @@ double boxCellSize(const std::vector<NetEntity>& ents) {
     return size;
 }
 
+bool sameEntity(const NetEntity& x, const NetEntity& y) {
+    auto samePoint = [](const AcGePoint3d& p, const AcGePoint3d& q) {
+        return p.x == q.x && p.y == q.y && p.z == q.z;
+    };
+    return x.id == y.id && x.cls == y.cls && x.kind == y.kind && samePoint(x.a, y.a) &&
+           samePoint(x.b, y.b);
+}
+
 } // namespace
 
 // Point cells of 64 tolerances: a lookup box (two tolerances wide) nearly
@@ -70,6 +78,22 @@ NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(64.0 * HxGeTolerance()),
 
 std::shared_ptr<const NetworkIndex> NetworkIndex::current(AcDbDatabase* db) {
     return currentIndex<NetworkIndex>(db);
+}
+
+bool NetworkIndex::keepsChangesSince(AcDbDatabase* db, unsigned long long since) const {
+    return changesKeep(db, since,
+                       [this](const AcDbObject& obj, bool inSpace) { return keeps(obj, inSpace); });
+}
+
+bool NetworkIndex::keeps(const AcDbObject& obj, bool inModelSpace) const {
+    const int pos = find(obj.objectId());
+    const HxDbEntity* ent = HxDbEntity::cast(&obj);
+    if (!inModelSpace || obj.isErased() || ent == nullptr)
+        return pos < 0;
+    const NetEntity now = describe(*ent);
+    if (now.kind == NetKind::Other)
+        return pos < 0;
+    return pos >= 0 && sameEntity(at(pos), now);
 }
 
 // Filled after the walk in one run, each slot prefetched a few keys ahead:

@@ -12,7 +12,8 @@
 // index is built, and kept in compressed rows, so a query copies a row.
 // Cost: O(n log n) time and O(n + c) memory for n model-space entities and c
 // connections; no all-pairs comparison. The index is a snapshot: later
-// changes to the drawing are not seen.
+// changes to the drawing are not seen; current() keeps it over changes that
+// leave every network entity where and what it was (a flag written, say).
 #pragma once
 
 #include "CellTable.h"
@@ -34,6 +35,11 @@ public:
     // The index of db as it stands now: the one built at the last call when
     // the host's revision of the drawing has not moved since, else a new one.
     static std::shared_ptr<const NetworkIndex> current(AcDbDatabase* db);
+    // True when db, indexed at revision `since`, has changed since only in
+    // what the index does not hold: every object changed since describes as
+    // the index holds it (same class, kind and points), or takes no part in
+    // it (not a network entity of the model space) now as then.
+    bool keepsChangesSince(AcDbDatabase* db, unsigned long long since) const;
 
     int size() const { return static_cast<int>(m_ents.size()); }
     // The entity at a position (0 <= pos < size()), positions in drawing order.
@@ -56,6 +62,8 @@ public:
 
 private:
     void buildPositions();
+    // Whether obj, changed, still indexes as it did.
+    bool keeps(const AcDbObject& obj, bool inModelSpace) const;
     // Equipment position -> the pipes with an end in its box, ascending.
     using BoxPipes = std::unordered_map<int, std::vector<int>>;
     // Fills the cell tables and works out every entity's connections.

@@ -1,6 +1,6 @@
 // RevisionCache: keeps one index built over a drawing and builds it again only
-// when the host's revision of that drawing has moved. Internal to the
-// stand-in modules.
+// when the drawing changed in a way the index sees. Internal to the stand-in
+// modules.
 #pragma once
 
 #include "dbmain.h"
@@ -11,7 +11,9 @@
 namespace hxpeers {
 
 // The Index (constructible from an AcDbDatabase*) of db as it stands now: the
-// one built at the last call for the same drawing and revision, else a new one.
+// one built at an earlier call for the same drawing when the host's revision
+// of it has not moved since, or when Index::keepsChangesSince(db, revision)
+// finds every object changed since indexing as it did; else a new one.
 // One cache per Index type, holding the drawing last asked about.
 template <class Index> std::shared_ptr<const Index> currentIndex(AcDbDatabase* db) {
     struct Cache {
@@ -21,6 +23,9 @@ template <class Index> std::shared_ptr<const Index> currentIndex(AcDbDatabase* d
     };
     static Cache s_cache;
     const unsigned long long revision = hxhost::databaseRevision(db);
+    if (s_cache.index && s_cache.db == db && s_cache.revision != revision &&
+        s_cache.index->keepsChangesSince(db, s_cache.revision))
+        s_cache.revision = revision;
     if (!s_cache.index || s_cache.db != db || s_cache.revision != revision) {
         s_cache.index = std::make_shared<const Index>(db);
         s_cache.db = db;

@@ -11,6 +11,8 @@
 #include "acdocman.h"
 #include "dbmain.h"
 
+#include <vector>
+
 #define HX_DRAWING_API __attribute__((visibility("default")))
 
 namespace hxhost {
@@ -38,6 +40,17 @@ HX_DRAWING_API int objectCount(const AcDbDatabase* db = nullptr, bool includeEra
 // when null) is added, or closed or put back to read after being open for
 // write. Caches over a drawing's geometry compare it to know they are current.
 HX_DRAWING_API unsigned long long databaseRevision(const AcDbDatabase* db = nullptr);
+
+// Appends to out the ids of the objects of db (null: the working database)
+// added, or closed or put back to read after being open for write, since db
+// stood at revision `since`: an id once per change, oldest first (an object
+// changed twice is listed twice). False, out untouched, when the host no
+// longer knows: it keeps only a bounded log of the latest changes, and forgets
+// it on a change of the whole drawing; `since` must be a revision of db.
+// What was done to an object (written, erased, added) is for the caller to
+// find out by opening it.
+HX_DRAWING_API bool changesSince(const AcDbDatabase* db, unsigned long long since,
+                                 std::vector<AcDbObjectId>& out);
 
 // How the object of id is open now, without opening it: kNotOpen, kForRead or
 // kForWrite (kNotOpen also for ids of no live database).

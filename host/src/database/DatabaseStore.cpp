@@ -3,6 +3,8 @@
 
 #include "database/DbAccess.h"
 
+#include <algorithm>
+
 namespace hxhost {
 
 DatabaseStore::DatabaseStore(AcDbDatabase* db)
@@ -23,13 +25,13 @@ AcDbStub* DatabaseStore::adopt(AcDbObject* obj) {
     AcDbStub* stub = m_stubs.make();
     if (stub == nullptr)
         return nullptr;
-    revision = nextRevision();
     stub->database = m_db;
     stub->handle = seed;
     ++seed;
     stub->object.reset(obj);
     stub->cls = obj != nullptr ? obj->isA() : nullptr;
     m_byHandle[stub->handle.value()] = stub;
+    noteChange(stub);
     return stub;
 }
 
@@ -45,7 +47,6 @@ AcDbStub* DatabaseStore::adoptAt(AcDbObject* obj, const AcDbHandle& handle) {
         m_byHandle.erase(slot);
         return nullptr;
     }
-    revision = nextRevision();
     stub->database = m_db;
     stub->handle = handle;
     stub->object.reset(obj);
@@ -53,6 +54,7 @@ AcDbStub* DatabaseStore::adoptAt(AcDbObject* obj, const AcDbHandle& handle) {
     slot->second = stub;
     if (!(handle < seed))
         seed = AcDbHandle(handle.value() + 1);
+    noteChange(stub);
     return stub;
 }
 
@@ -72,6 +74,34 @@ void DatabaseStore::rebind(AcDbDatabase* db) {
     m_db = db;
     for (std::size_t i = 0; i < m_stubs.size(); ++i)
         m_stubs.at(i).database = db;
+    forgetChanges();
+}
+
+void DatabaseStore::noteChange(AcDbStub* stub) {
+    revision = nextRevision();
+    if (m_changes.size() >= 2 * kLogKeep) {
+        const auto dropped = m_changes.end() - static_cast<std::ptrdiff_t>(kLogKeep);
+        m_logBase = (dropped - 1)->revision;
+        m_changes.erase(m_changes.begin(), dropped);
+    }
+    m_changes.push_back(Change{revision, stub});
+}
+
+void DatabaseStore::forgetChanges() {
+    revision = nextRevision();
+    m_changes.clear();
+    m_logBase = revision;
+}
+
+bool DatabaseStore::changesSince(std::uint64_t since, std::vector<AcDbObjectId>& out) const {
+    if (since < m_logBase || since > revision)
+        return false;
+    const auto after =
+        std::upper_bound(m_changes.begin(), m_changes.end(), since,
+                         [](std::uint64_t r, const Change& change) { return r < change.revision; });
+    for (auto it = after; it != m_changes.end(); ++it)
+        out.push_back(AcDbObjectId(it->stub));
+    return true;
 }
 
 AcDbStub* DatabaseStore::find(const AcDbHandle& handle) const {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace hxhost {
 
@@ -51,9 +52,22 @@ public:
     // Grows whenever an object is added or an object open for write is closed
     // or put back to read: a cheap test of whether the drawing may have changed.
     // Revisions are unique across every database of the process, so a
-    // (database, revision) pair never names two states.
+    // (database, revision) pair never names two states. Moved only through
+    // noteChange and forgetChanges, which keep the change log in step.
     std::uint64_t revision = nextRevision();
     static std::uint64_t nextRevision();
+    // Moves the revision for a change of the object of stub (added, written
+    // or erased) and logs it.
+    void noteChange(AcDbStub* stub);
+    // Moves the revision for a change of the whole database (its contents
+    // exchanged with another's): the log starts over and reaches back to no
+    // earlier revision.
+    void forgetChanges();
+    // Appends the ids of the objects changed since the database stood at
+    // revision `since` (an id once per change, oldest first). False, out
+    // untouched, when the log does not reach back that far or `since` was
+    // never a revision of this database's log.
+    bool changesSince(std::uint64_t since, std::vector<AcDbObjectId>& out) const;
     AcDbObjectId blockTable;
     AcDbObjectId layerTable;
     AcDbObjectId regAppTable;
@@ -71,7 +85,19 @@ public:
     std::unique_ptr<AcTransactionManager> transactions;
 
 private:
+    // One logged change: the object and the revision it moved the database to.
+    struct Change {
+        std::uint64_t revision;
+        AcDbStub* stub;
+    };
+    // The log keeps at least this many of the latest changes; the older half
+    // is dropped when it holds twice as many.
+    static constexpr std::size_t kLogKeep = 1u << 14;
+
     AcDbDatabase* m_db;
+    // Changes after m_logBase, in revision order.
+    std::vector<Change> m_changes;
+    std::uint64_t m_logBase = revision;
     StubArena m_stubs;
     std::unordered_map<Adesk::UInt64, AcDbStub*> m_byHandle;
 };

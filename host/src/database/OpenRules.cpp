@@ -65,7 +65,7 @@ Acad::ErrorStatus openById(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mod
 
 void noteChange(const AcDbObject& obj) {
     if (AcDbDatabase* db = obj.database())
-        DbAccess::store(*db).revision = DatabaseStore::nextRevision();
+        DbAccess::store(*db).noteChange(DbAccess::stub(obj));
 }
 
 bool releaseOpen(AcDbObject& obj) {

@@ -123,4 +123,10 @@ unsigned long long databaseRevision(const AcDbDatabase* db) {
     return target ? DbAccess::store(*target).revision : 0;
 }
 
+bool changesSince(const AcDbDatabase* db, unsigned long long since,
+                  std::vector<AcDbObjectId>& out) {
+    const AcDbDatabase* target = db ? db : acdbHostApplicationServices()->workingDatabase();
+    return target != nullptr && DbAccess::store(*target).changesSince(since, out);
+}
+
 } // namespace hxhost

@@ -167,3 +167,32 @@ TEST_F(DatabaseTest, RevisionGrowsOnAddAndOnWriteCloseOnly) {
     line->close();
     EXPECT_GT(databaseRevision(), downgraded);
 }
+
+// The change log lists what was added or written, oldest first, and answers
+// "unknown" once it no longer reaches back to the revision asked about.
+TEST_F(DatabaseTest, ChangesSinceListsChangesUntilTheLogIsOutgrown) {
+    using hxhost::changesSince;
+    using hxhost::databaseRevision;
+    const unsigned long long start = databaseRevision();
+    const AcDbObjectId first = addLine();
+    const AcDbObjectId second = addLine();
+    const unsigned long long added = databaseRevision();
+    AcDbLine* line = nullptr;
+    ASSERT_EQ(acdbOpenObject(line, first, AcDb::kForWrite), Acad::eOk);
+    line->close();
+    std::vector<AcDbObjectId> changed;
+    ASSERT_TRUE(changesSince(nullptr, added, changed));
+    EXPECT_EQ(changed, std::vector<AcDbObjectId>({first}));
+    changed.clear();
+    ASSERT_TRUE(changesSince(nullptr, databaseRevision(), changed));
+    EXPECT_TRUE(changed.empty()) << "nothing changed since now";
+    ASSERT_TRUE(changesSince(nullptr, start, changed));
+    ASSERT_GE(changed.size(), 3u); // the model space is written on each add
+    EXPECT_EQ(changed.back(), first);
+    EXPECT_FALSE(changesSince(nullptr, databaseRevision() + 1, changed)) << "a later revision";
+    for (int i = 0; i < 40000; ++i) {
+        ASSERT_EQ(acdbOpenObject(line, second, AcDb::kForWrite), Acad::eOk);
+        line->close();
+    }
+    EXPECT_FALSE(changesSince(nullptr, added, changed)) << "the log no longer reaches back";
+}
