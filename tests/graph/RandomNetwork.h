@@ -101,8 +101,10 @@ inline DrawnNetwork DrawRandomNetwork(Shape shape, int size, unsigned seed) {
 }
 
 // A fishbone of about `pipes` pipes: a main line of wells along x with one
-// spur well beside each; the outlet is the first main well.
-inline DrawnNetwork DrawFishbone(int pipes) {
+// spur well beside each; the outlet is the first main well. With
+// `equipmentEvery` k > 0, every k-th spur well also has a short pipe onto a
+// piece of equipment beside it (pipes the graph flags as on equipment).
+inline DrawnNetwork DrawFishbone(int pipes, int equipmentEvery = 0) {
     DrawnNetwork net;
     int k = pipes / 2;
     AcGePoint3d previous(0, 0, 0);
@@ -114,6 +116,12 @@ inline DrawnNetwork DrawFishbone(int pipes) {
         DrawNode(net, spur, false);
         DrawPipe(net, previous, main, 1, 0.3);
         DrawPipe(net, main, spur, 1, 0.2);
+        if (equipmentEvery > 0 && i % equipmentEvery == 0) {
+            AcGePoint3d at(spur.x + 3.3, spur.y + 2.7, 0);
+            hxhost::addToModelSpace(new HxDbWtEquipment(AcGePoint3d(at.x - 0.4, at.y - 0.4, 0),
+                                                        AcGePoint3d(at.x + 0.4, at.y + 0.4, 0)));
+            DrawPipe(net, spur, at, 1, 0.2);
+        }
         previous = main;
     }
     return net;
