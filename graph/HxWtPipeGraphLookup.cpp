@@ -34,7 +34,7 @@ template <class T> void HxWtIdPositionIndex<T>::Refresh(HxPDList<T>& list) {
 }
 
 template <class T> void HxWtIdPositionIndex<T>::Appended(HxPDList<T>& list, bool distinct) {
-    if (&list != m_list || list.Revision() != m_revision + 1 ||
+    if (!m_stamp.OneChangeSince(list) ||
         static_cast<std::size_t>(list.Count()) != m_slots.size() + 1)
         return;
     T** last = list.LastPos();
@@ -43,7 +43,7 @@ template <class T> void HxWtIdPositionIndex<T>::Appended(HxPDList<T>& list, bool
         return; // one insertion, but not at the end
     Mirror(last);
     m_vouched = m_vouched && distinct;
-    m_revision = list.Revision();
+    m_stamp.Take(list);
 }
 
 template <class T> void HxWtIdPositionIndex<T>::Clear() {
@@ -55,8 +55,7 @@ template <class T> void HxWtIdPositionIndex<T>::Clear() {
     m_twice = false;
     m_first.Clear();
     m_filter.Clear();
-    m_list = nullptr;
-    m_revision = 0;
+    m_stamp.Clear();
 }
 
 template <class T>
@@ -73,7 +72,7 @@ int HxWtIdPositionIndex<T>::Scan(HxPDList<T>& list, AcDbObjectId id, T** found) 
 }
 
 template <class T> bool HxWtIdPositionIndex<T>::Stale(HxPDList<T>& list) const {
-    return &list != m_list || list.Revision() != m_revision;
+    return !m_stamp.Matches(list);
 }
 
 // Mirrors the list as it is; its ids are vouched for only when it is empty.
@@ -83,8 +82,7 @@ template <class T> void HxWtIdPositionIndex<T>::Rebuild(HxPDList<T>& list) {
     for (T** pos = list.FirstPos(); pos != nullptr; pos = list.NextPos(pos))
         Mirror(pos);
     m_vouched = m_slots.empty();
-    m_list = &list;
-    m_revision = list.Revision();
+    m_stamp.Take(list);
 }
 
 template <class T> void HxWtIdPositionIndex<T>::Mirror(T** pos) {

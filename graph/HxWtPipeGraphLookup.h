@@ -40,6 +40,7 @@
 #include "HxIdTable.h"
 
 #include "graph/IdFilter.h"
+#include "graph/ListStamp.h"
 #include "graph/PipeGraphRecords.h"
 
 #include <vector>
@@ -101,8 +102,7 @@ private:
     // The ids of the present mirrored elements, up to m_filtered: most ids
     // that are no element are ruled out without a probe of the map.
     HxWtIdFilter m_filter;
-    const HxPDList<T>* m_list = nullptr; // the list indexed, at m_revision
-    unsigned long long m_revision = 0;
+    HxWtListStamp m_stamp; // the list indexed, as it was when indexed
 };
 
 class HxWtPipeGraphLookup {

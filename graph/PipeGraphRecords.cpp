@@ -93,8 +93,7 @@ HxDbObjectIdList ConnectedIds(const HxDbPipeGraphEntBase* record) {
 }
 
 const std::vector<HxDbPipeGraphEnt*>& RecordSnapshot::Of(HxPDList<HxDbPipeGraphEnt>& list) {
-    if (&list == m_list && list.Revision() == m_revision &&
-        m_records.size() == static_cast<std::size_t>(list.Count()))
+    if (m_stamp.Matches(list) && m_records.size() == static_cast<std::size_t>(list.Count()))
         return m_records;
     // The list is walked from both ends at once: two independent chains of
     // links to follow instead of one, each link a likely cache miss.
@@ -110,15 +109,13 @@ const std::vector<HxDbPipeGraphEnt*>& RecordSnapshot::Of(HxPDList<HxDbPipeGraphE
         m_records[--j] = *back;
         back = list.PrevPos(back);
     }
-    m_list = &list;
-    m_revision = list.Revision();
+    m_stamp.Take(list);
     return m_records;
 }
 
 void RecordSnapshot::Clear() {
     std::vector<HxDbPipeGraphEnt*>().swap(m_records);
-    m_list = nullptr;
-    m_revision = 0;
+    m_stamp.Clear();
 }
 
 void LoadedRecords::Start(HxDbWtPipeGraph& graph) {
@@ -130,19 +127,15 @@ void LoadedRecords::Finish(HxDbWtPipeGraph& graph, const HxPDList<HxDbPipeGraphE
     m_done = m_recording && m_nodes.size() == static_cast<std::size_t>(graph.nodes.Count()) &&
              m_edges.size() == static_cast<std::size_t>(graph.edges.Count());
     m_recording = false;
-    m_records = &records;
-    m_nodeList = &graph.nodes;
-    m_edgeList = &graph.edges;
-    m_recordsRevision = records.Revision();
-    m_nodesRevision = graph.nodes.Revision();
-    m_edgesRevision = graph.edges.Revision();
+    m_records.Take(records);
+    m_nodeList.Take(graph.nodes);
+    m_edgeList.Take(graph.edges);
 }
 
 bool LoadedRecords::Current(HxDbWtPipeGraph& graph,
                             const HxPDList<HxDbPipeGraphEnt>& records) const {
-    return m_done && m_records == &records && m_nodeList == &graph.nodes &&
-           m_edgeList == &graph.edges && records.Revision() == m_recordsRevision &&
-           graph.nodes.Revision() == m_nodesRevision && graph.edges.Revision() == m_edgesRevision;
+    return m_done && m_records.Matches(records) && m_nodeList.Matches(graph.nodes) &&
+           m_edgeList.Matches(graph.edges);
 }
 
 void LoadedRecords::Clear() {
@@ -150,9 +143,9 @@ void LoadedRecords::Clear() {
     std::vector<HxDbPipeGraphEnt*>().swap(m_edges);
     m_recording = false;
     m_done = false;
-    m_records = nullptr;
-    m_nodeList = nullptr;
-    m_edgeList = nullptr;
+    m_records.Clear();
+    m_nodeList.Clear();
+    m_edgeList.Clear();
 }
 
 } // namespace HxWtPipeGraphRecords

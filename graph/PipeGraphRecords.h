@@ -8,6 +8,8 @@
 #include "HxIdTable.h"
 #include "HxWtDbObject.h"
 
+#include "graph/ListStamp.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -64,8 +66,7 @@ public:
 
 private:
     std::vector<HxDbPipeGraphEnt*> m_records;
-    const HxPDList<HxDbPipeGraphEnt>* m_list = nullptr;
-    unsigned long long m_revision = 0;
+    HxWtListStamp m_stamp; // the list taken, as it was when taken
 };
 
 // Which base record each node and edge was made from, by position, so that
@@ -111,12 +112,10 @@ private:
     std::vector<HxDbPipeGraphEnt*> m_edges;
     bool m_recording = false;
     bool m_done = false;
-    const HxPDList<HxDbPipeGraphEnt>* m_records = nullptr;
-    const HxPDList<HxDbWtPipeNode>* m_nodeList = nullptr;
-    const HxPDList<HxDbWtPipeEdge>* m_edgeList = nullptr;
-    unsigned long long m_recordsRevision = 0;
-    unsigned long long m_nodesRevision = 0;
-    unsigned long long m_edgesRevision = 0;
+    // The three lists as they were when the load finished.
+    HxWtListStamp m_records;
+    HxWtListStamp m_nodeList;
+    HxWtListStamp m_edgeList;
 };
 
 // Calls f(record) for each non-null record in order, loading the records and
