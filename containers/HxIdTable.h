@@ -90,6 +90,7 @@ public:
             Grow(n);
     }
 
+    // Empties the table; its block stays for the next fill.
     void Clear() {
         m_slots.clear();
         m_mask = 0;
@@ -127,10 +128,14 @@ private:
         std::size_t size = 16;
         while (size < 2 * keys)
             size *= 2;
+        m_mask = size - 1;
+        if (m_count == 0) { // nothing to move: the block is refilled in place
+            m_slots.assign(size, Slot());
+            return;
+        }
         std::vector<Slot> old;
         old.swap(m_slots);
         m_slots.assign(size, Slot());
-        m_mask = size - 1;
         for (const Slot& slot : old) {
             if (slot.key != nullptr)
                 Place(slot.key, slot.value);

@@ -16,11 +16,13 @@ double meanSize(double total, std::size_t count) {
     return std::isfinite(mean) && mean > 1e-9 ? mean : 1.0;
 }
 
-// The index of the drawing last asked about, and the boxes last offered.
+// The index of the drawing last asked about, an index dropped for its
+// storage, and the boxes last offered.
 struct Cache {
     const AcDbDatabase* db = nullptr;
     unsigned long long revision = 0;
-    std::shared_ptr<const ExtentsIndex> index;
+    std::shared_ptr<ExtentsIndex> index;
+    std::shared_ptr<ExtentsIndex> spare;
     const AcDbDatabase* offeredDb = nullptr;
     unsigned long long offeredRevision = 0;
     std::vector<ExtentsIndex::Box> offered;
@@ -42,7 +44,12 @@ bool ExtentsIndex::boxOf(const AcDbEntity& ent, Box& out) {
     return true;
 }
 
-ExtentsIndex::ExtentsIndex(AcDbDatabase* db) : m_cells(1.0) {
+ExtentsIndex::ExtentsIndex(AcDbDatabase* db, ExtentsIndex* spare) : m_cells(1.0) {
+    if (spare != nullptr) {
+        reuseStorage(*spare);
+        m_boxes = std::move(spare->m_boxes);
+        m_boxes.clear();
+    }
     m_boxes.reserve(countModelSpaceEntities(db));
     forEachModelSpaceEntity(db, nullptr, [&](const AcDbEntity& ent, int) {
         Box box;
@@ -52,25 +59,48 @@ ExtentsIndex::ExtentsIndex(AcDbDatabase* db) : m_cells(1.0) {
     buildCells(0.0);
 }
 
-ExtentsIndex::ExtentsIndex(std::vector<Box> boxes) : m_boxes(std::move(boxes)), m_cells(1.0) {
+ExtentsIndex::ExtentsIndex(std::vector<Box> boxes, ExtentsIndex* spare)
+    : m_boxes(std::move(boxes)), m_cells(1.0) {
+    if (spare != nullptr)
+        reuseStorage(*spare);
     buildCells(0.0);
+}
+
+void ExtentsIndex::reuseStorage(ExtentsIndex& spare) {
+    m_cells.reuseStorage(spare.m_cells);
+    m_big = std::move(spare.m_big);
+    m_big.clear();
+    m_position = std::move(spare.m_position);
+    m_position.Clear();
 }
 
 void ExtentsIndex::buildCells(double total) {
     for (const Box& b : m_boxes)
         total += std::max(b.x1 - b.x0, b.y1 - b.y0);
-    m_cells = CellTable(meanSize(total, m_boxes.size()));
-    m_cells.reserve(m_boxes.size());
-    for (int pos = 0; pos < static_cast<int>(m_boxes.size()); ++pos) {
+    CellTable cells(meanSize(total, m_boxes.size()));
+    cells.reuseStorage(m_cells);
+    m_cells = std::move(cells);
+    const int n = static_cast<int>(m_boxes.size());
+    for (int pos = 0; pos < n; ++pos) {
         const Box& b = m_boxes[static_cast<std::size_t>(pos)];
         const double spanX = double(m_cells.cellOf(b.x1)) - double(m_cells.cellOf(b.x0)) + 1.0;
         const double spanY = double(m_cells.cellOf(b.y1)) - double(m_cells.cellOf(b.y0)) + 1.0;
         if (spanX * spanY > kMaxCells)
             m_big.push_back(pos);
-        else
-            m_cells.addBox(b.x0, b.y0, b.x1, b.y1, pos);
     }
-    m_cells.finish();
+    // Boxes as large as the mean cover about one cell each, and neighbours
+    // share cells.
+    m_cells.build(m_boxes.size(), [this, n](CellTable::Sink& sink) {
+        std::size_t big = 0;
+        for (int pos = 0; pos < n; ++pos) {
+            if (big < m_big.size() && m_big[big] == pos) {
+                ++big;
+                continue;
+            }
+            const Box& b = m_boxes[static_cast<std::size_t>(pos)];
+            sink.addBox(b.x0, b.y0, b.x1, b.y1, pos);
+        }
+    });
 }
 
 bool ExtentsIndex::keepsChangesSince(AcDbDatabase* db, unsigned long long since) const {
@@ -112,6 +142,16 @@ void ExtentsIndex::offer(AcDbDatabase* db, unsigned long long revision, std::vec
     c.offered = std::move(boxes);
 }
 
+std::vector<ExtentsIndex::Box> ExtentsIndex::spareBoxes(AcDbDatabase* db) {
+    Cache& c = cache();
+    if (c.db != db || c.index.use_count() != 1)
+        return {};
+    c.spare = std::move(c.index);
+    std::vector<Box> boxes = std::move(c.spare->m_boxes);
+    boxes.clear();
+    return boxes;
+}
+
 std::shared_ptr<const ExtentsIndex> ExtentsIndex::current(AcDbDatabase* db) {
     Cache& c = cache();
     const unsigned long long revision = hxhost::databaseRevision(db);
@@ -120,10 +160,15 @@ std::shared_ptr<const ExtentsIndex> ExtentsIndex::current(AcDbDatabase* db) {
         c.revision = revision;
     if (c.index && c.db == db && c.revision == revision)
         return c.index;
+    // The index replaced lends its storage when nobody else holds it.
+    if (!c.spare && c.index.use_count() == 1)
+        c.spare = std::move(c.index);
+    c.index.reset();
     if (c.offeredDb == db && c.offeredRevision == revision && db != nullptr)
-        c.index = std::make_shared<const ExtentsIndex>(std::move(c.offered));
+        c.index = std::make_shared<ExtentsIndex>(std::move(c.offered), c.spare.get());
     else
-        c.index = std::make_shared<const ExtentsIndex>(db);
+        c.index = std::make_shared<ExtentsIndex>(db, c.spare.get());
+    c.spare.reset();
     std::vector<Box>().swap(c.offered);
     c.offeredDb = nullptr;
     c.db = db;

@@ -32,9 +32,11 @@ public:
         double x0, y0, x1, y1;
     };
 
-    explicit ExtentsIndex(AcDbDatabase* db);
+    // The storage of `spare` (may be null), an index nobody reads any more,
+    // is taken over and spare left empty.
+    explicit ExtentsIndex(AcDbDatabase* db, ExtentsIndex* spare = nullptr);
     // The index of boxes gathered in drawing order.
-    explicit ExtentsIndex(std::vector<Box> boxes);
+    explicit ExtentsIndex(std::vector<Box> boxes, ExtentsIndex* spare = nullptr);
 
     // The index of db as it stands now (rebuilt when the drawing changed).
     static std::shared_ptr<const ExtentsIndex> current(AcDbDatabase* db);
@@ -52,6 +54,11 @@ public:
     // instead of walking the drawing, when db has not changed since. Only the
     // latest offer is kept.
     static void offer(AcDbDatabase* db, unsigned long long revision, std::vector<Box> boxes);
+    // Room to gather db's boxes in before offering them: the box storage of
+    // the index kept for db when nobody else holds it. That index is then
+    // dropped (the next current(db) builds from the offered boxes, in the
+    // rest of its storage); otherwise the room is new.
+    static std::vector<Box> spareBoxes(AcDbDatabase* db);
 
     // Calls f(id), in drawing order, for the entities whose plan extents
     // hold the plan position of p within tol.
@@ -89,6 +96,7 @@ public:
 
 private:
     static constexpr int kLocal = 32;
+    void reuseStorage(ExtentsIndex& spare);
     void buildCells(double total);
     // Whether obj, changed, still indexes as it did.
     bool keeps(const AcDbObject& obj, bool inModelSpace) const;

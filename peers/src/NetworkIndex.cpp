@@ -50,15 +50,19 @@ bool sameEntity(const NetEntity& x, const NetEntity& y) {
 // When db is the working drawing, the same walk gathers every entity's plan
 // extents for the extents index, which the first hit test would otherwise
 // build by opening every entity again.
-NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(64.0 * HxGeTolerance()), m_boxes(1.0) {
+NetworkIndex::NetworkIndex(AcDbDatabase* db, NetworkIndex* spare)
+    : m_points(64.0 * HxGeTolerance()), m_boxes(1.0) {
+    if (spare != nullptr)
+        reuseStorage(*spare);
     const std::size_t count = countModelSpaceEntities(db);
     m_ents.reserve(count);
-    m_points.reserve(2 * count);
     const bool working = db != nullptr && db == acdbHostApplicationServices()->workingDatabase();
     const unsigned long long revision = hxhost::databaseRevision(db);
     std::vector<ExtentsIndex::Box> extents;
-    if (working)
+    if (working) {
+        extents = ExtentsIndex::spareBoxes(db);
         extents.reserve(count);
+    }
     const AcRxClass* product = HxDbEntity::desc();
     forEachModelSpaceEntity(db, working ? nullptr : product, [&](const AcDbEntity& ent, int) {
         ExtentsIndex::Box box;
@@ -74,6 +78,18 @@ NetworkIndex::NetworkIndex(AcDbDatabase* db) : m_points(64.0 * HxGeTolerance()),
         ExtentsIndex::offer(db, revision, std::move(extents));
     buildPositions();
     buildHashes();
+}
+
+void NetworkIndex::reuseStorage(NetworkIndex& spare) {
+    m_ents = std::move(spare.m_ents);
+    m_ents.clear();
+    m_position = std::move(spare.m_position);
+    m_position.Clear();
+    m_points.reuseStorage(spare.m_points);
+    m_boxes.reuseStorage(spare.m_boxes);
+    m_links = std::move(spare.m_links);
+    m_links.start.assign(1, 0);
+    m_links.to.clear();
 }
 
 std::shared_ptr<const NetworkIndex> NetworkIndex::current(AcDbDatabase* db) {
@@ -114,20 +130,26 @@ int NetworkIndex::find(const AcDbObjectId& id) const {
 }
 
 void NetworkIndex::buildHashes() {
-    m_boxes = CellTable(boxCellSize(m_ents));
-    for (int pos = 0; pos < size(); ++pos) {
-        const NetEntity& e = at(pos);
-        if (e.kind == NetKind::Box && finiteBox(e)) {
-            m_boxes.addBox(e.a.x, e.a.y, e.b.x, e.b.y, pos);
-            continue;
+    CellTable boxes(boxCellSize(m_ents));
+    boxes.reuseStorage(m_boxes);
+    m_boxes = std::move(boxes);
+    // Pipe ends mostly share the cell of a well, or of one another.
+    m_points.build(m_ents.size() / 2, [this](CellTable::Sink& sink) {
+        for (int pos = 0; pos < size(); ++pos) {
+            const NetEntity& e = at(pos);
+            if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
+                sink.add(Cell{m_points.cellOf(e.a.x), m_points.cellOf(e.a.y)}, pos);
+            if (e.kind == NetKind::Pipe)
+                sink.add(Cell{m_points.cellOf(e.b.x), m_points.cellOf(e.b.y)}, pos);
         }
-        if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
-            m_points.add(Cell{m_points.cellOf(e.a.x), m_points.cellOf(e.a.y)}, pos);
-        if (e.kind == NetKind::Pipe)
-            m_points.add(Cell{m_points.cellOf(e.b.x), m_points.cellOf(e.b.y)}, pos);
-    }
-    m_points.finish();
-    m_boxes.finish();
+    });
+    m_boxes.build(0, [this](CellTable::Sink& sink) {
+        for (int pos = 0; pos < size(); ++pos) {
+            const NetEntity& e = at(pos);
+            if (e.kind == NetKind::Box && finiteBox(e))
+                sink.addBox(e.a.x, e.a.y, e.b.x, e.b.y, pos);
+        }
+    });
     buildLinks(pipesInBoxes());
 }
 

@@ -30,7 +30,9 @@ namespace hxpeers {
 class NetworkIndex {
 public:
     // Reads db's model space (nothing when db is null or it does not open).
-    explicit NetworkIndex(AcDbDatabase* db);
+    // The storage of `spare` (may be null), an index nobody reads any more,
+    // is taken over and spare left empty.
+    explicit NetworkIndex(AcDbDatabase* db, NetworkIndex* spare = nullptr);
 
     // The index of db as it stands now: the one built at the last call when
     // the host's revision of the drawing has not moved since, else a new one.
@@ -61,6 +63,7 @@ public:
     void prefetch(int pos) const;
 
 private:
+    void reuseStorage(NetworkIndex& spare);
     void buildPositions();
     // Whether obj, changed, still indexes as it did.
     bool keeps(const AcDbObject& obj, bool inModelSpace) const;

@@ -141,9 +141,13 @@ TEST_F(IndexCache, KeepsTheIndexesOnlyOverChangesTheyDoNotHold) {
         SCOPED_TRACE(c.name);
         const auto net = NetworkIndex::current(working());
         const auto extents = ExtentsIndex::current(working());
+        const std::string connections = connectionsOf(*net), hits = hitsOf(*extents);
         c.change(*this);
         EXPECT_EQ(NetworkIndex::current(working()) == net, c.kept);
         EXPECT_EQ(ExtentsIndex::current(working()) == extents, c.kept);
+        // An index still held is not taken apart by the one replacing it.
+        EXPECT_EQ(connectionsOf(*net), connections);
+        EXPECT_EQ(hitsOf(*extents), hits);
     }
 }
 

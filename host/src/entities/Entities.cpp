@@ -35,10 +35,12 @@ Acad::ErrorStatus AcDbExtents::set(const AcGePoint3d& minPoint, const AcGePoint3
 }
 
 void AcDbExtents::addPoint(const AcGePoint3d& pt) {
-    for (unsigned i = 0; i < 3; ++i) {
-        m_min[i] = std::min(m_min[i], pt[i]);
-        m_max[i] = std::max(m_max[i], pt[i]);
-    }
+    m_min.x = std::min(m_min.x, pt.x);
+    m_min.y = std::min(m_min.y, pt.y);
+    m_min.z = std::min(m_min.z, pt.z);
+    m_max.x = std::max(m_max.x, pt.x);
+    m_max.y = std::max(m_max.y, pt.y);
+    m_max.z = std::max(m_max.z, pt.z);
 }
 
 void AcDbExtents::addExt(const AcDbExtents& other) {
