@@ -25,21 +25,20 @@ std::int64_t CellTable::cellByDivision(double v) const {
 }
 
 void CellTable::reuseStorage(CellTable& old) {
-    m_runs = std::move(old.m_runs);
+    m_slots = std::move(old.m_slots);
+    m_start = std::move(old.m_start);
     m_positions = std::move(old.m_positions);
+    m_entryRun = std::move(old.m_entryRun);
+    m_entryPos = std::move(old.m_entryPos);
     m_fill = std::move(old.m_fill);
     old = CellTable(old.m_size);
 }
 
 void CellTable::Sink::add(const Cell& cell, int position) {
     const std::uint64_t key = keyOf(cell);
-    __builtin_prefetch(&m_table.m_runs[m_table.home(key)], 1);
+    __builtin_prefetch(&m_table.m_slots[m_table.home(key)], 1);
     if (m_size == kQueue) {
-        const Pending& oldest = m_queue[m_head];
-        if (m_placing)
-            m_table.place(oldest.key, oldest.position);
-        else
-            m_table.count(oldest.key);
+        m_table.count(m_queue[m_head].key, m_queue[m_head].position);
         m_queue[m_head] = Pending{key, position};
         m_head = (m_head + 1) % kQueue;
         return;
@@ -58,98 +57,82 @@ void CellTable::Sink::addBox(double x0, double y0, double x1, double y1, int pos
 }
 
 void CellTable::Sink::drain() {
-    for (; m_size > 0; --m_size, m_head = (m_head + 1) % kQueue) {
-        if (m_placing)
-            m_table.place(m_queue[m_head].key, m_queue[m_head].position);
-        else
-            m_table.count(m_queue[m_head].key);
-    }
+    for (; m_size > 0; --m_size, m_head = (m_head + 1) % kQueue)
+        m_table.count(m_queue[m_head].key, m_queue[m_head].position);
 }
 
 void CellTable::startCounting(std::size_t expectedCells) {
     std::size_t capacity = 16;
     while (capacity < 2 * expectedCells)
         capacity *= 2;
-    m_runs.assign(capacity, Run());
-    m_cells = 0;
-    m_entries = 0;
+    m_slots.assign(capacity, Slot());
+    m_start.clear();
     m_positions.clear();
+    m_entryRun.clear();
+    m_entryPos.clear();
 }
 
-CellTable::Run& CellTable::slotOf(std::uint64_t key) {
-    const std::size_t mask = m_runs.size() - 1;
-    std::size_t slot = home(key);
-    while (m_runs[slot].end != 0 && m_runs[slot].key != key)
-        slot = (slot + 1) & mask;
-    return m_runs[slot];
+CellTable::Slot& CellTable::slotOf(std::uint64_t key) {
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t at = home(key);
+    while (m_slots[at].run >= 0 && m_slots[at].key != key)
+        at = (at + 1) & mask;
+    return m_slots[at];
 }
 
-void CellTable::count(std::uint64_t key) {
-    Run& run = slotOf(key);
-    ++m_entries;
-    if (run.end++ != 0)
-        return;
-    run.key = key;
-    run.begin = static_cast<int>(m_cells); // the order in which cells came first
-    if (2 * ++m_cells > m_runs.size())
-        grow();
+void CellTable::count(std::uint64_t key, int position) {
+    Slot& slot = slotOf(key);
+    int run = slot.run;
+    if (run < 0) {
+        run = static_cast<int>(m_start.size());
+        slot = Slot{key, run};
+        m_start.push_back(0);
+        if (2 * m_start.size() > m_slots.size())
+            grow();
+    }
+    ++m_start[static_cast<std::size_t>(run)];
+    m_entryRun.push_back(run);
+    m_entryPos.push_back(position);
 }
 
-// Doubles the table, keeping the counts.
+// Doubles the table; the runs keep their numbers.
 void CellTable::grow() {
-    std::vector<Run> old(m_runs.size() * 2);
-    old.swap(m_runs);
-    for (const Run& run : old) {
-        if (run.end != 0)
-            slotOf(run.key) = run;
+    std::vector<Slot> old(m_slots.size() * 2);
+    old.swap(m_slots);
+    for (const Slot& slot : old) {
+        if (slot.run >= 0)
+            slotOf(slot.key) = slot;
     }
 }
 
-// The runs take stretches of the positions in the order their cells came
-// first, so that cells listed near one another lie near one another. While
-// placing, begin still holds that order and m_fill the next free place of
-// each run, by order.
-void CellTable::startPlacing() {
-    m_positions.assign(m_entries, 0);
-    m_fill.assign(m_cells + 1, 0);
-    for (const Run& run : m_runs) {
-        if (run.end != 0)
-            m_fill[static_cast<std::size_t>(run.begin) + 1] = run.end;
+// The counts become starts, and each position goes to the next free place of
+// its run.
+void CellTable::place() {
+    int at = 0;
+    for (int& start : m_start) {
+        const int count = start;
+        start = at;
+        at += count;
     }
-    for (std::size_t k = 1; k < m_fill.size(); ++k)
-        m_fill[k] += m_fill[k - 1];
-    for (Run& run : m_runs) {
-        if (run.end != 0)
-            run.end = m_fill[static_cast<std::size_t>(run.begin) + 1];
-    }
-}
-
-void CellTable::place(std::uint64_t key, int position) {
-    const Run& run = slotOf(key);
-    m_positions[static_cast<std::size_t>(m_fill[static_cast<std::size_t>(run.begin)]++)] = position;
-}
-
-// Each run's fill place now stands at its end, which is where the next run
-// in order begins.
-void CellTable::finishPlacing() {
-    for (Run& run : m_runs) {
-        if (run.end != 0)
-            run.begin = run.begin == 0 ? 0 : m_fill[static_cast<std::size_t>(run.begin) - 1];
-    }
+    m_start.push_back(at);
+    m_fill.assign(m_start.begin(), m_start.end() - 1);
+    m_positions.resize(m_entryPos.size());
+    for (std::size_t k = 0; k < m_entryPos.size(); ++k)
+        m_positions[static_cast<std::size_t>(m_fill[static_cast<std::size_t>(m_entryRun[k])]++)] =
+            m_entryPos[k];
+    m_entryPos.clear();
     if (m_positions.empty())
-        std::vector<Run>().swap(m_runs);
+        std::vector<Slot>().swap(m_slots);
 }
 
-const CellTable::Run* CellTable::find(std::uint64_t key) const {
-    if (m_runs.empty())
-        return nullptr;
-    const std::size_t mask = m_runs.size() - 1;
-    for (std::size_t slot = home(key);; slot = (slot + 1) & mask) {
-        const Run& run = m_runs[slot];
-        if (run.end == 0)
-            return nullptr;
-        if (run.key == key)
-            return &run;
+int CellTable::find(std::uint64_t key) const {
+    if (m_slots.empty())
+        return -1;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t at = home(key);; at = (at + 1) & mask) {
+        const Slot& slot = m_slots[at];
+        if (slot.run < 0 || slot.key == key)
+            return slot.run;
     }
 }
 

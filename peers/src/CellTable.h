@@ -1,13 +1,14 @@
 // CellTable: a spatial hash of plan cells, each holding entity positions.
 // Internal to the stand-in modules.
 //
-// Built once by build(), which asks its caller to list the entries twice:
-// the first listing counts the entries of every cell into an open-addressing
-// table of runs, the second places each position into its cell's run of one
-// shared array. A lookup then costs one probe sequence and the positions of
-// the cell. No entry list is kept and nothing is sorted: the table's size is
-// about 16 bytes per occupied cell (at most half the slots are used) and 4
-// bytes per entry.
+// Built once by build(): each entry added finds its cell in an
+// open-addressing table, which numbers the cells in the order they first
+// come (their runs); the positions are then placed run by run into one
+// shared array, so cells added near one another lie near one another. A
+// lookup costs one probe sequence and the positions of the cell; a lookup
+// around an entry added, within its own cell, costs no probe. Nothing is
+// sorted. Memory: 16 bytes per slot (at most half of them used), 8 per
+// cell and 12 per entry.
 //
 // A cell's key keeps the low 32 bits of each cell index, so cells 2^32 cells
 // apart share a run: a lookup may then list positions far from the point
@@ -28,7 +29,7 @@ struct Cell {
 };
 
 class CellTable {
-    struct Run;
+    struct Slot;
 
 public:
     // Cells of `size` drawing units (positive).
@@ -69,7 +70,7 @@ public:
 
     private:
         friend class CellTable;
-        Sink(CellTable& table, bool placing) : m_table(table), m_placing(placing) {}
+        explicit Sink(CellTable& table) : m_table(table) {}
         void drain();
 
         // Entries wait in a short queue while their home slot is fetched into
@@ -81,30 +82,21 @@ public:
             int position;
         };
         CellTable& m_table;
-        bool m_placing;
         Pending m_queue[kQueue] = {};
         int m_head = 0;
         int m_size = 0;
     };
 
-    // Builds the table from what list(sink) adds to the sink it is given.
-    // list is called twice and must add the same entries in the same order
-    // both times; the positions of a cell keep that order. expectedCells
-    // sizes the table at first (it grows when the guess was low).
+    // Builds the table from what list(sink) adds to the sink it is given;
+    // the positions of a cell keep the order in which they were added.
+    // expectedCells sizes the table at first (it grows when the guess was
+    // low).
     template <class List> void build(std::size_t expectedCells, List list) {
         startCounting(expectedCells);
-        {
-            Sink counting(*this, false);
-            list(counting);
-            counting.drain();
-        }
-        startPlacing();
-        {
-            Sink placing(*this, true);
-            list(placing);
-            placing.drain();
-        }
-        finishPlacing();
+        Sink sink(*this);
+        list(sink);
+        sink.drain();
+        place();
     }
 
     // Takes the storage of `old`, which is left empty, for the next build:
@@ -113,13 +105,6 @@ public:
 
     // True when the table holds no entry.
     bool empty() const { return m_positions.empty(); }
-
-    // Hints that the cell of the plan point (x, y) is about to be looked up:
-    // starts loading its home slot into the cache. Changes nothing.
-    void prefetch(double x, double y) const {
-        if (!m_runs.empty())
-            __builtin_prefetch(&m_runs[home(keyOf(Cell{cellOf(x), cellOf(y)}))]);
-    }
 
     // Calls f(position) for the entries of every cell that the plan box
     // touches (a position may come more than once, and positions of cells
@@ -131,26 +116,40 @@ public:
         const std::int64_t cy0 = cellOf(y0), cy1 = cellOf(y1);
         for (std::int64_t ix = cx0; ix <= cx1; ++ix) {
             for (std::int64_t iy = cy0; iy <= cy1; ++iy) {
-                const Run* run = find(keyOf(Cell{ix, iy}));
-                if (run == nullptr)
-                    continue;
-                for (int i = run->begin; i < run->end; ++i)
-                    f(m_positions[static_cast<std::size_t>(i)]);
+                const int run = find(keyOf(Cell{ix, iy}));
+                if (run >= 0)
+                    forEachInRun(run, f);
             }
         }
+    }
+
+    // The same as forEachIn for a box around the k-th entry added (0-based)
+    // that lies in that entry's cell, without probing the table: the cells
+    // of entries added one after another lie near one another.
+    template <class F>
+    void forEachNearEntry(std::size_t k, double x0, double y0, double x1, double y1, F f) const {
+        if (cellOf(x0) == cellOf(x1) && cellOf(y0) == cellOf(y1))
+            forEachInRun(m_entryRun[k], f);
+        else
+            forEachIn(x0, y0, x1, y1, f);
     }
 
 private:
     static constexpr double kShift = 0.3183098861837907; // 1/pi of a cell
 
-    // An occupied cell and its positions [begin, end); end == 0 marks a free
-    // slot. While counting, end holds the count and begin the order in which
-    // the cell came first.
-    struct Run {
+    // A slot of the open-addressing table: a cell's key and its run, the
+    // number of the cell in the order cells were first added; run -1 marks
+    // a free slot. Run r holds the positions [m_start[r], m_start[r + 1]).
+    struct Slot {
         std::uint64_t key = 0;
-        int begin = 0;
-        int end = 0;
+        int run = -1;
     };
+
+    template <class F> void forEachInRun(int run, F f) const {
+        const int end = m_start[static_cast<std::size_t>(run) + 1];
+        for (int i = m_start[static_cast<std::size_t>(run)]; i < end; ++i)
+            f(m_positions[static_cast<std::size_t>(i)]);
+    }
 
     static std::uint64_t keyOf(const Cell& c) {
         return static_cast<std::uint64_t>(static_cast<std::uint32_t>(c.ix)) << 32 |
@@ -159,17 +158,16 @@ private:
     std::size_t home(std::uint64_t key) const {
         std::uint64_t h = (key ^ (key >> 31)) * 0x9E3779B97F4A7C15ull;
         h ^= h >> 29;
-        return static_cast<std::size_t>(h) & (m_runs.size() - 1);
+        return static_cast<std::size_t>(h) & (m_slots.size() - 1);
     }
-    const Run* find(std::uint64_t key) const;
-    Run& slotOf(std::uint64_t key);
+    // The run of the cell, or -1.
+    int find(std::uint64_t key) const;
+    Slot& slotOf(std::uint64_t key);
 
     void startCounting(std::size_t expectedCells);
-    void count(std::uint64_t key);
+    void count(std::uint64_t key, int position);
     void grow();
-    void startPlacing();
-    void place(std::uint64_t key, int position);
-    void finishPlacing();
+    void place();
 
     // The cell index by division, for the coordinates cellOf cannot settle by
     // multiplying with m_inverse.
@@ -177,10 +175,11 @@ private:
 
     double m_size;
     double m_inverse;             // 1 / m_size rounded, or 0 when that is not a normal number
-    std::vector<Run> m_runs;      // open addressing, power-of-two size
-    std::size_t m_cells = 0;      // occupied slots
-    std::size_t m_entries = 0;    // entries counted
-    std::vector<int> m_positions; // grouped by cell
+    std::vector<Slot> m_slots;    // open addressing, power-of-two size
+    std::vector<int> m_start;     // by run; while counting, each run's count
+    std::vector<int> m_positions; // grouped by run
+    std::vector<int> m_entryRun;  // by entry, in the order added
+    std::vector<int> m_entryPos;  // the same while building
     std::vector<int> m_fill;      // while placing
 };
 

@@ -137,9 +137,10 @@ void NetworkIndex::buildHashes() {
     m_points.build(m_ents.size() / 2, [this](CellTable::Sink& sink) {
         for (int pos = 0; pos < size(); ++pos) {
             const NetEntity& e = at(pos);
-            if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
+            // pointEntries(e) entries: a pipe's start and end, a point's location.
+            if (pointEntries(e) > 0)
                 sink.add(Cell{m_points.cellOf(e.a.x), m_points.cellOf(e.a.y)}, pos);
-            if (e.kind == NetKind::Pipe)
+            if (pointEntries(e) > 1)
                 sink.add(Cell{m_points.cellOf(e.b.x), m_points.cellOf(e.b.y)}, pos);
         }
     });
@@ -175,41 +176,45 @@ NetworkIndex::BoxPipes NetworkIndex::pipesInBoxes() const {
     return boxPipes;
 }
 
-// The cells of an entity some way ahead are fetched while the current one is
-// probed: the cell tables are far larger than the cache at whole-city sizes.
+// Entities are probed in the order their points went into the cell table,
+// so each end's lookup reads its own cell's run without probing the table.
 void NetworkIndex::buildLinks(const BoxPipes& boxPipes) {
-    constexpr int kAhead = 4;
     const int n = size();
     m_links.start.reserve(static_cast<size_t>(n) + 1);
     m_links.to.reserve(2 * static_cast<size_t>(n));
     std::vector<int> row;
+    std::size_t entry = 0; // the first point entry of the entity at pos
     for (int pos = 0; pos < n; ++pos) {
-        if (pos + kAhead < n)
-            prefetchCells(pos + kAhead);
-        probe(pos, boxPipes, row);
+        probe(pos, entry, boxPipes, row);
         m_links.to.insert(m_links.to.end(), row.begin(), row.end());
         m_links.endRow();
+        entry += static_cast<std::size_t>(pointEntries(at(pos)));
     }
 }
 
-void NetworkIndex::atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& out) const {
+int NetworkIndex::pointEntries(const NetEntity& e) {
+    return e.kind == NetKind::Pipe ? 2 : e.kind == NetKind::Point ? 1 : 0;
+}
+
+void NetworkIndex::atPipeEnd(const AcGePoint3d& p, int self, std::size_t entry,
+                             std::vector<int>& out) const {
     const size_t from = out.size();
     const double tol = HxGeTolerance();
     auto consider = [&](int pos) {
         if (pos != self && meetsPipeEnd(at(pos), p))
             out.push_back(pos);
     };
-    m_points.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, consider);
+    m_points.forEachNearEntry(entry, p.x - tol, p.y - tol, p.x + tol, p.y + tol, consider);
     m_boxes.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, consider);
     std::sort(out.begin() + static_cast<std::ptrdiff_t>(from), out.end());
     out.erase(std::unique(out.begin() + static_cast<std::ptrdiff_t>(from), out.end()), out.end());
 }
 
-void NetworkIndex::pipesAtPoint(int pos, std::vector<int>& out) const {
+void NetworkIndex::pipesAtPoint(int pos, std::size_t entry, std::vector<int>& out) const {
     out.clear();
     const AcGePoint3d& p = at(pos).a;
     const double tol = HxGeTolerance();
-    m_points.forEachIn(p.x - tol, p.y - tol, p.x + tol, p.y + tol, [&](int other) {
+    m_points.forEachNearEntry(entry, p.x - tol, p.y - tol, p.x + tol, p.y + tol, [&](int other) {
         const NetEntity& o = at(other);
         if (o.kind == NetKind::Pipe && (planMeet(p, o.a) || planMeet(p, o.b)))
             out.push_back(other);
@@ -221,23 +226,16 @@ void NetworkIndex::prefetch(int pos) const {
     __builtin_prefetch(first(pos));
 }
 
-void NetworkIndex::prefetchCells(int pos) const {
-    const NetEntity& e = at(pos);
-    if (e.kind == NetKind::Pipe || e.kind == NetKind::Point)
-        m_points.prefetch(e.a.x, e.a.y);
-    if (e.kind == NetKind::Pipe)
-        m_points.prefetch(e.b.x, e.b.y);
-}
-
 void NetworkIndex::connections(int pos, std::vector<int>& out) const {
     out.assign(first(pos), last(pos));
 }
 
-void NetworkIndex::probe(int pos, const BoxPipes& boxPipes, std::vector<int>& out) const {
+void NetworkIndex::probe(int pos, std::size_t entry, const BoxPipes& boxPipes,
+                         std::vector<int>& out) const {
     out.clear();
     const NetEntity& e = at(pos);
     if (e.kind == NetKind::Point) {
-        pipesAtPoint(pos, out);
+        pipesAtPoint(pos, entry, out);
         return;
     }
     if (e.kind == NetKind::Box) {
@@ -248,9 +246,9 @@ void NetworkIndex::probe(int pos, const BoxPipes& boxPipes, std::vector<int>& ou
     }
     if (e.kind != NetKind::Pipe)
         return;
-    atPipeEnd(e.a, pos, out);
+    atPipeEnd(e.a, pos, entry, out);
     const auto atStart = static_cast<std::ptrdiff_t>(out.size());
-    atPipeEnd(e.b, pos, out);
+    atPipeEnd(e.b, pos, entry + 1, out);
     // What meets both ends is listed once, at the start.
     const auto startEnd = out.begin() + atStart;
     out.erase(std::remove_if(

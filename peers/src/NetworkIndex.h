@@ -73,15 +73,17 @@ private:
     void buildHashes();
     BoxPipes pipesInBoxes() const;
     void buildLinks(const BoxPipes& boxPipes);
-    // The connections of the entity at pos, from the cell tables.
-    void probe(int pos, const BoxPipes& boxPipes, std::vector<int>& out) const;
-    // Starts loading the cells of the entity's points into the cache.
-    void prefetchCells(int pos) const;
-    // Appends the positions meeting a pipe end at p, the pipe `self`
-    // excluded, ascending and each once.
-    void atPipeEnd(const AcGePoint3d& p, int self, std::vector<int>& out) const;
-    // Positions of pipes with an end on the well or pool at pos, ascending.
-    void pipesAtPoint(int pos, std::vector<int>& out) const;
+    // How many entries the entity puts into the point cell table.
+    static int pointEntries(const NetEntity& e);
+    // The connections of the entity at pos, from the cell tables; `entry`
+    // is the number of its first entry in the point table.
+    void probe(int pos, std::size_t entry, const BoxPipes& boxPipes, std::vector<int>& out) const;
+    // Appends the positions meeting a pipe end at p (the point table's
+    // entry `entry`), the pipe `self` excluded, ascending and each once.
+    void atPipeEnd(const AcGePoint3d& p, int self, std::size_t entry, std::vector<int>& out) const;
+    // Positions of pipes with an end on the well or pool at pos (the point
+    // table's entry `entry`), ascending.
+    void pipesAtPoint(int pos, std::size_t entry, std::vector<int>& out) const;
 
     std::vector<NetEntity> m_ents;
     HxIdTable m_position;

@@ -114,6 +114,17 @@ TEST(CellTableTest, LookupsGiveEveryEntryOfTheCellsTouchedInListingOrder) {
                                 std::array<double, 4>{100.0, 100.0, 101.0, 101.0}})
             EXPECT_EQ(Lookup(table, box[0], box[1], box[2], box[3]),
                       Expected(table, entries, box[0], box[1], box[2], box[3]));
+        // Around each entry, within its cell or across a border, the lookup
+        // by entry gives what the lookup by box gives.
+        for (std::size_t k = 0; k < entries.size(); k += 7) {
+            for (double r : {1e-3, 0.3}) {
+                const Entry& e = entries[k];
+                std::vector<int> near;
+                table.forEachNearEntry(k, e.x - r, e.y - r, e.x + r, e.y + r,
+                                       [&](int pos) { near.push_back(pos); });
+                ASSERT_EQ(near, Lookup(table, e.x - r, e.y - r, e.x + r, e.y + r)) << k << " " << r;
+            }
+        }
     }
 }
 
