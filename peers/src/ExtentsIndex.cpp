@@ -77,7 +77,7 @@ void ExtentsIndex::reuseStorage(ExtentsIndex& spare) {
 void ExtentsIndex::buildCells(double total) {
     for (const Box& b : m_boxes)
         total += std::max(b.x1 - b.x0, b.y1 - b.y0);
-    CellTable cells(meanSize(total, m_boxes.size()));
+    CellTable cells(4.0 * meanSize(total, m_boxes.size()));
     cells.reuseStorage(m_cells);
     m_cells = std::move(cells);
     const int n = static_cast<int>(m_boxes.size());
@@ -88,9 +88,8 @@ void ExtentsIndex::buildCells(double total) {
         if (spanX * spanY > kMaxCells)
             m_big.push_back(pos);
     }
-    // Boxes as large as the mean cover about one cell each, and neighbours
-    // share cells.
-    m_cells.build(m_boxes.size(), [this, n](CellTable::Sink& sink) {
+    // A box mostly lies in one cell, and neighbours share cells.
+    m_cells.build(m_boxes.size() / 4, [this, n](CellTable::Sink& sink) {
         std::size_t big = 0;
         for (int pos = 0; pos < n; ++pos) {
             if (big < m_big.size() && m_big[big] == pos) {
