@@ -54,7 +54,10 @@ NetworkIndex::NetworkIndex(AcDbDatabase* db, NetworkIndex* spare)
     : m_points(64.0 * HxGeTolerance()), m_boxes(1.0) {
     if (spare != nullptr)
         reuseStorage(*spare);
-    const std::size_t count = countModelSpaceEntities(db);
+    // A first index reserves from the entity count; a rebuilt one has the
+    // room of the index it replaces, and grows past it only when the drawing
+    // did.
+    const std::size_t count = m_ents.capacity() == 0 ? countModelSpaceEntities(db) : 0;
     m_ents.reserve(count);
     const bool working = db != nullptr && db == acdbHostApplicationServices()->workingDatabase();
     const unsigned long long revision = hxhost::databaseRevision(db);
