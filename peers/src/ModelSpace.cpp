@@ -53,7 +53,8 @@ std::size_t countModelSpaceEntities(AcDbDatabase* db) {
 }
 
 bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
-                             const std::function<void(const AcDbEntity&, int)>& visit) {
+                             const std::function<void(const AcDbEntity&, int)>& visit,
+                             std::vector<AcDbObjectId>* scratch) {
     if (db == nullptr)
         return false;
     AcDbBlockTableRecord* space = openModelSpace(db);
@@ -66,18 +67,31 @@ bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
         space->close();
         return false;
     }
-    const AcRxClass* filter = cls ? cls : AcDbEntity::desc();
-    int position = 0;
-    for (; !it->done(); it->step(), ++position) {
+    // The ids first, so that each entity's record and object can be fetched
+    // into the cache a few entities before it is opened: a whole-city
+    // drawing is far larger than the cache, and its objects are visited once.
+    std::vector<AcDbObjectId> own;
+    std::vector<AcDbObjectId>& ids = scratch != nullptr ? *scratch : own;
+    ids.clear();
+    for (; !it->done(); it->step()) {
         AcDbObjectId id;
-        AcDbObject* obj = nullptr;
-        if (it->getEntityId(id) != Acad::eOk ||
-            acdbOpenObject(obj, id, AcDb::kForRead, false, filter) != Acad::eOk)
-            continue;
-        visit(*static_cast<const AcDbEntity*>(obj), position);
-        obj->close();
+        ids.push_back(it->getEntityId(id) == Acad::eOk ? id : AcDbObjectId());
     }
     space->close();
+    constexpr std::size_t kStubAhead = 16, kObjectAhead = 8;
+    const AcRxClass* filter = cls ? cls : AcDbEntity::desc();
+    for (std::size_t k = 0; k < ids.size(); ++k) {
+        if (k + kStubAhead < ids.size())
+            __builtin_prefetch(ids[k + kStubAhead].stub());
+        if (k + kObjectAhead < ids.size())
+            hxhost::prefetchObject(ids[k + kObjectAhead]);
+        AcDbObject* obj = nullptr;
+        if (ids[k].isNull() ||
+            acdbOpenObject(obj, ids[k], AcDb::kForRead, false, filter) != Acad::eOk)
+            continue;
+        visit(*static_cast<const AcDbEntity*>(obj), static_cast<int>(k));
+        obj->close();
+    }
     return true;
 }
 

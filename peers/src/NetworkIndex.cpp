@@ -67,16 +67,19 @@ NetworkIndex::NetworkIndex(AcDbDatabase* db, NetworkIndex* spare)
         extents.reserve(count);
     }
     const AcRxClass* product = HxDbEntity::desc();
-    forEachModelSpaceEntity(db, working ? nullptr : product, [&](const AcDbEntity& ent, int) {
-        ExtentsIndex::Box box;
-        if (working && ExtentsIndex::boxOf(ent, box))
-            extents.push_back(box);
-        if (working && !ent.isKindOf(product))
-            return;
-        const NetEntity net = describe(static_cast<const HxDbEntity&>(ent));
-        if (net.kind != NetKind::Other)
-            m_ents.push_back(net);
-    });
+    forEachModelSpaceEntity(
+        db, working ? nullptr : product,
+        [&](const AcDbEntity& ent, int) {
+            ExtentsIndex::Box box;
+            if (working && ExtentsIndex::boxOf(ent, box))
+                extents.push_back(box);
+            if (working && !ent.isKindOf(product))
+                return;
+            const NetEntity net = describe(static_cast<const HxDbEntity&>(ent));
+            if (net.kind != NetKind::Other)
+                m_ents.push_back(net);
+        },
+        &m_walk);
     if (working && hxhost::databaseRevision(db) == revision)
         ExtentsIndex::offer(db, revision, std::move(extents));
     buildPositions();
@@ -90,6 +93,7 @@ void NetworkIndex::reuseStorage(NetworkIndex& spare) {
     m_position.Clear();
     m_points.reuseStorage(spare.m_points);
     m_boxes.reuseStorage(spare.m_boxes);
+    m_walk = std::move(spare.m_walk);
     m_links = std::move(spare.m_links);
     m_links.start.assign(1, 0);
     m_links.to.clear();

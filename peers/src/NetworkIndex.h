@@ -89,7 +89,8 @@ private:
     HxIdTable m_position;
     CellTable m_points;
     CellTable m_boxes;
-    NetLinks m_links; // by position
+    NetLinks m_links;                 // by position
+    std::vector<AcDbObjectId> m_walk; // room for the model-space walk's ids
 };
 
 } // namespace hxpeers
