@@ -119,16 +119,16 @@ void CreateGraph(benchmark::State& state, bool literal, bool cold) {
     if (!BuildOnce(net, literal))
         state.SkipWithError("CreateGraph failed");
     double best = 1e300, indexed = 1e300;
-    const int rounds = cold && size <= 100000 ? 3 : 1; // builds per iteration
+    const int rounds = !cold ? 1 : size <= 100000 ? 3 : 2; // builds per iteration
     for (auto _ : state) {
         if (!cold) {
             best = std::min(best, hxbench::BestSeconds(1, [&] { BuildOnce(net, literal); }));
             continue;
         }
         // An indexed graph timed right before each cold one, so that the ratio
-        // compares builds of the same moments on a noisy machine; small sizes
-        // take a few pairs per iteration (the time column covers them all)
-        // to have more to take the best of.
+        // compares builds of the same moments on a noisy machine; each
+        // iteration takes a few pairs (the time column covers them all), to
+        // have more to take the best of.
         for (int round = 0; round < rounds; ++round) {
             state.PauseTiming();
             indexed = std::min(indexed, hxbench::BestSeconds(1, [&] { BuildOnce(net, literal); }));
