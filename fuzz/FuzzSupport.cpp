@@ -6,14 +6,43 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace hxfuzz {
 
+namespace {
+
+// The scratch files of this process, removed when it exits: a harness run
+// (or a test's replay of the corpus) leaves nothing behind in /tmp. A crash
+// leaves them, next to the input libFuzzer keeps.
+std::vector<std::string>& scratchFiles() {
+    static std::vector<std::string> files;
+    return files;
+}
+
+void removeScratchFiles() {
+    for (const std::string& path : scratchFiles())
+        std::remove(path.c_str());
+}
+
+} // namespace
+
+std::string scratchPath(const char* name) {
+    const std::string path = "/tmp/hxwt-fuzz-" + std::to_string(::getpid()) + "-" + name;
+    std::vector<std::string>& files = scratchFiles();
+    if (std::find(files.begin(), files.end(), path) != files.end())
+        return path;
+    if (files.empty())
+        std::atexit(removeScratchFiles);
+    files.push_back(path);
+    return path;
+}
+
 std::wstring writeScratch(const char* name, const uint8_t* data, size_t size) {
-    const std::string path =
-        "/tmp/hxwt-fuzz-" + std::to_string(::getpid()) + "-" + std::string(name);
+    const std::string path = scratchPath(name);
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr)
         std::abort();

@@ -1,6 +1,7 @@
-// Shared pieces of the fuzz harnesses: a scratch file per process for readers
-// that take a path, text from raw bytes, and the clean-host check that turns
-// a leaked object, buffer, lock or transaction into a finding.
+// Shared pieces of the fuzz harnesses: scratch files per process (removed at
+// exit) for readers that take a path, text from raw bytes, and the clean-host
+// check that turns a leaked object, buffer, lock or transaction into a
+// finding.
 #pragma once
 
 #include <cstddef>
@@ -9,8 +10,12 @@
 
 namespace hxfuzz {
 
-// Writes the bytes to this process's scratch file named `name` (in /tmp) and
-// returns its path as wide text, as readDwgFile takes it.
+// The path of this process's scratch file named `name` (in /tmp); the file
+// is removed when the process exits.
+std::string scratchPath(const char* name);
+
+// Writes the bytes to this process's scratch file named `name` and returns
+// its path as wide text, as readDwgFile takes it.
 std::wstring writeScratch(const char* name, const uint8_t* data, size_t size);
 
 // Wide text from raw bytes: an ASCII byte is one character, a byte with the

@@ -9,23 +9,17 @@
 
 #include "../tests/support/WordPackageParts.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-std::string scratchPath(const char* name) {
-    return "/tmp/hxwt-fuzz-" + std::to_string(::getpid()) + "-" + name;
-}
-
 // The template file for this input, as a wide path.
 std::wstring templateFor(const uint8_t* data, size_t size) {
     if (size >= 2 && data[0] == 'P' && data[1] == 'K')
         return hxfuzz::writeScratch("template.dotx", data, size);
-    const std::string path = scratchPath("template.dotx");
+    const std::string path = hxfuzz::scratchPath("template.dotx");
     const std::string document(reinterpret_cast<const char*>(data), size);
     std::string error;
     if (!hxhost::writeWordPackage(path,
@@ -77,7 +71,7 @@ void readDocument(_Document& doc) {
             (void)range.GetText();
         }
     }
-    const std::string saved = scratchPath("saved.docx");
+    const std::string saved = hxfuzz::scratchPath("saved.docx");
     VARIANT file = textVariant(std::wstring(saved.begin(), saved.end()));
     doc.SaveAs(&file);
     VariantClear(&file);
