@@ -10,10 +10,12 @@
 // sorted. Memory: 16 bytes per slot (at most half of them used), 8 per
 // cell and 12 per entry.
 //
-// A cell's key keeps the low 32 bits of each cell index, so cells 2^32 cells
-// apart share a run: a lookup may then list positions far from the point
-// asked about. Callers test every position they are given against the exact
-// geometry, so this costs time only on drawings wider than 2^32 cells.
+// A cell's key keeps the low 32 bits of each cell index, so cells a multiple
+// of 2^32 cells apart on both axes share a run: a lookup may then list
+// positions far from the point asked about. Callers test every position they
+// are given against the exact geometry, so this costs time only when two
+// occupied cells of a drawing fall so, which at the sizes of real drawings
+// is all but never.
 #pragma once
 
 #include <cmath>

@@ -67,9 +67,10 @@ bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
         space->close();
         return false;
     }
-    // The ids first, so that each entity's record and object can be fetched
-    // into the cache a few entities before it is opened: a whole-city
-    // drawing is far larger than the cache, and its objects are visited once.
+    // The ids first, so that each entity's record in the database can be
+    // fetched into the cache a few entities before it is opened: a
+    // whole-city drawing is far larger than the cache, and its entities are
+    // visited once.
     std::vector<AcDbObjectId> own;
     std::vector<AcDbObjectId>& ids = scratch != nullptr ? *scratch : own;
     ids.clear();
@@ -78,13 +79,11 @@ bool forEachModelSpaceEntity(AcDbDatabase* db, const AcRxClass* cls,
         ids.push_back(it->getEntityId(id) == Acad::eOk ? id : AcDbObjectId());
     }
     space->close();
-    constexpr std::size_t kStubAhead = 16, kObjectAhead = 8;
+    constexpr std::size_t kAhead = 16;
     const AcRxClass* filter = cls ? cls : AcDbEntity::desc();
     for (std::size_t k = 0; k < ids.size(); ++k) {
-        if (k + kStubAhead < ids.size())
-            __builtin_prefetch(ids[k + kStubAhead].stub());
-        if (k + kObjectAhead < ids.size())
-            hxhost::prefetchObject(ids[k + kObjectAhead]);
+        if (k + kAhead < ids.size())
+            __builtin_prefetch(ids[k + kAhead].stub());
         AcDbObject* obj = nullptr;
         if (ids[k].isNull() ||
             acdbOpenObject(obj, ids[k], AcDb::kForRead, false, filter) != Acad::eOk)

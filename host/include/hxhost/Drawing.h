@@ -52,11 +52,6 @@ HX_DRAWING_API unsigned long long databaseRevision(const AcDbDatabase* db = null
 HX_DRAWING_API bool changesSince(const AcDbDatabase* db, unsigned long long since,
                                  std::vector<AcDbObjectId>& out);
 
-// Hints that the object of id is about to be opened: starts loading it into
-// the cache. Changes nothing; ids of no live object are passed over. Worth it
-// a few objects ahead of a walk over many.
-HX_DRAWING_API void prefetchObject(AcDbObjectId id);
-
 // How the object of id is open now, without opening it: kNotOpen, kForRead or
 // kForWrite (kNotOpen also for ids of no live database).
 HX_DRAWING_API AcDb::OpenMode openMode(AcDbObjectId id);

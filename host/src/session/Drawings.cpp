@@ -123,16 +123,6 @@ unsigned long long databaseRevision(const AcDbDatabase* db) {
     return target ? DbAccess::store(*target).revision : 0;
 }
 
-// The first four cache lines: an entity's own data lies behind its bases'.
-// A prefetch past the object's end is harmless.
-void prefetchObject(AcDbObjectId id) {
-    const char* obj = reinterpret_cast<const char*>(DbAccess::objectOf(id));
-    if (obj == nullptr)
-        return;
-    for (int line = 0; line < 4; ++line)
-        __builtin_prefetch(obj + 64 * line);
-}
-
 bool changesSince(const AcDbDatabase* db, unsigned long long since,
                   std::vector<AcDbObjectId>& out) {
     const AcDbDatabase* target = db ? db : acdbHostApplicationServices()->workingDatabase();
