@@ -2,6 +2,7 @@
 #include "ExtentsIndex.h"
 
 #include "ModelSpace.h"
+#include "RevisionCache.h"
 #include "db.h"
 #include "hxhost/Drawing.h"
 
@@ -16,13 +17,9 @@ double meanSize(double total, std::size_t count) {
     return std::isfinite(mean) && mean > 1e-9 ? mean : 1.0;
 }
 
-// The index of the drawing last asked about, an index dropped for its
-// storage, and the boxes last offered.
+// The index of the drawing last asked about, and the boxes last offered.
 struct Cache {
-    const AcDbDatabase* db = nullptr;
-    unsigned long long revision = 0;
-    std::shared_ptr<ExtentsIndex> index;
-    std::shared_ptr<ExtentsIndex> spare;
+    RevisionCache<ExtentsIndex> indexes;
     const AcDbDatabase* offeredDb = nullptr;
     unsigned long long offeredRevision = 0;
     std::vector<ExtentsIndex::Box> offered;
@@ -142,37 +139,27 @@ void ExtentsIndex::offer(AcDbDatabase* db, unsigned long long revision, std::vec
 }
 
 std::vector<ExtentsIndex::Box> ExtentsIndex::spareBoxes(AcDbDatabase* db) {
-    Cache& c = cache();
-    if (c.db != db || c.index.use_count() != 1)
+    ExtentsIndex* spare = cache().indexes.takeSpare(db);
+    if (spare == nullptr)
         return {};
-    c.spare = std::move(c.index);
-    std::vector<Box> boxes = std::move(c.spare->m_boxes);
+    std::vector<Box> boxes = std::move(spare->m_boxes);
     boxes.clear();
     return boxes;
 }
 
 std::shared_ptr<const ExtentsIndex> ExtentsIndex::current(AcDbDatabase* db) {
     Cache& c = cache();
-    const unsigned long long revision = hxhost::databaseRevision(db);
-    if (c.index && c.db == db && c.revision != revision &&
-        c.index->keepsChangesSince(db, c.revision))
-        c.revision = revision;
-    if (c.index && c.db == db && c.revision == revision)
-        return c.index;
-    // The index replaced lends its storage when nobody else holds it.
-    if (!c.spare && c.index.use_count() == 1)
-        c.spare = std::move(c.index);
-    c.index.reset();
-    if (c.offeredDb == db && c.offeredRevision == revision && db != nullptr)
-        c.index = std::make_shared<ExtentsIndex>(std::move(c.offered), c.spare.get());
-    else
-        c.index = std::make_shared<ExtentsIndex>(db, c.spare.get());
-    c.spare.reset();
-    std::vector<Box>().swap(c.offered);
-    c.offeredDb = nullptr;
-    c.db = db;
-    c.revision = revision;
-    return c.index;
+    return c.indexes.current(db, [&c](AcDbDatabase* target, ExtentsIndex* spare) {
+        std::shared_ptr<ExtentsIndex> index;
+        if (target != nullptr && c.offeredDb == target &&
+            c.offeredRevision == hxhost::databaseRevision(target))
+            index = std::make_shared<ExtentsIndex>(std::move(c.offered), spare);
+        else
+            index = std::make_shared<ExtentsIndex>(target, spare);
+        std::vector<Box>().swap(c.offered);
+        c.offeredDb = nullptr;
+        return index;
+    });
 }
 
 } // namespace hxpeers
