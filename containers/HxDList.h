@@ -44,9 +44,7 @@ public:
     }
 
     void RemoveAll() override {
-        FreeNodes();
-        this->ResetLinks();
-        Join(this->m_sentinel, this->m_sentinel);
+        FreeNodesAndEmpty([](T&) {});
     }
     void Prev() override {
         if (this->m_cursor == this->m_sentinel) {
@@ -197,14 +195,28 @@ protected:
         this->m_count += chain.count;
     }
     static void FreeChain(const Chain& chain) {
+        FreeChain(chain, [](T&) {});
+    }
+    // Frees the chain's nodes, calling release(value) on each node's value
+    // just before its node goes, so that a list which also frees what its
+    // elements point to walks its nodes once (each node a likely cache miss).
+    template <class Release> static void FreeChain(const Chain& chain, Release release) {
         Node* node = chain.head;
         for (int i = 0; i < chain.count; ++i) {
             Node* next = node->m_next;
+            release(node->m_value);
             delete static_cast<DNode*>(node);
             node = next;
         }
     }
     void FreeNodes() { FreeChain(Chain{this->Head(), this->m_last, this->m_count}); }
+    // Frees every node as FreeChain(chain, release) does and leaves the list
+    // empty, its cursor parked.
+    template <class Release> void FreeNodesAndEmpty(Release release) {
+        FreeChain(Chain{this->Head(), this->m_last, this->m_count}, release);
+        this->ResetLinks();
+        Join(this->m_sentinel, this->m_sentinel);
+    }
 
     // The insertion sort of Sort with `greater(c, e)` standing for
     // cmp(c, e) > 0. Relinks nodes; the cursor parks.

@@ -42,12 +42,10 @@ public:
         DList::operator=(std::move(other));
         return *this;
     }
-    ~HxPDList() override { DeleteFrom(this->FirstPos()); }
+    // Each pointee is deleted as its node is freed, in one walk of the nodes.
+    ~HxPDList() override { this->FreeNodesAndEmpty(DeletePointee); }
 
-    void RemoveAll() override {
-        DeleteFrom(this->FirstPos());
-        DList::RemoveAll();
-    }
+    void RemoveAll() override { this->FreeNodesAndEmpty(DeletePointee); }
     void RemoveCurrent() override {
         if (this->IsEnd())
             return;
@@ -68,6 +66,10 @@ public:
     }
 
 private:
+    static void DeletePointee(T*& pointee) {
+        delete pointee;
+        pointee = nullptr;
+    }
     // Deletes the pointees from `pos` to the end and nulls their slots.
     void DeleteFrom(T** pos) {
         for (; pos; pos = this->NextPos(pos)) {
