@@ -49,16 +49,21 @@ struct HxDbPipeGraph::Ops {
     // Appends a record (and for equipment an equipment record) for an entity,
     // with the connections fill(list) puts into the record's list; nothing
     // when the entity has a record already (known to have none: `isNew`).
+    // With `at`, the record goes into that (null) element of the list instead
+    // of a new one at its end.
     template <class Fill>
     static void addRecord(HxDbPipeGraph& g, const hxpeers::NetEntity& geometry, Fill fill,
-                          bool isNew = false) {
+                          bool isNew = false, HxDbPipeGraphEnt** at = nullptr) {
         Index& x = *g.m_index;
         if (!isNew && x.find(geometry.id) >= 0)
             return;
         Index::Slot slot;
         slot.record = new HxDbPipeGraphEnt(geometry.id);
         fill(slot.record->Connections());
-        g.m_entList.Append(slot.record);
+        if (at != nullptr)
+            *at = slot.record;
+        else
+            g.m_entList.Append(slot.record);
         const int number = x.entSlots.push();
         if (geometry.kind == hxpeers::NetKind::Box) {
             slot.equip = new HxDbPipeGraphEquip(geometry.id);
@@ -108,6 +113,15 @@ struct HxDbPipeGraph::Ops {
         // The ids land in random slots of a table larger than the cache:
         // their slots are fetched a few records ahead.
         constexpr size_t kAhead = 8;
+        // Into an empty graph every entity gets a record: the list's nodes
+        // are made in one run first, so that they lie side by side rather
+        // than between the records' connection lists, and later walks of the
+        // list read memory in order.
+        HxDbPipeGraphEnt** at = nullptr;
+        if (fresh && g.m_entList.Count() == 0) {
+            g.m_entList.Extend(static_cast<int>(reached.size()));
+            at = g.m_entList.FirstPos();
+        }
         for (size_t i = 0; i < reached.size(); ++i) {
             if (i + kAhead < reached.size())
                 x.slotOf.Prefetch(net.at(reached[i + kAhead]).id);
@@ -116,7 +130,9 @@ struct HxDbPipeGraph::Ops {
                     ids.Append(
                         net.at(reached[static_cast<size_t>(links.to[static_cast<size_t>(k)])]).id);
             };
-            addRecord(g, net.at(reached[i]), fill, fresh); // ids are unique in a drawing
+            addRecord(g, net.at(reached[i]), fill, fresh, at); // ids are unique in a drawing
+            if (at != nullptr)
+                at = g.m_entList.NextPos(at);
         }
         if (!fresh)
             return;
