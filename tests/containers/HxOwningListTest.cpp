@@ -57,6 +57,8 @@ TYPED_TEST(OwningListTest, RemovingDeletesAndMovingDoesNot) {
         {"SetSize shrinks", [](L& l) { l.SetSize(3, true); }, {5, 6, 1}},
         {"CutAfter", [](L& l) { l.CutAfter(0); }, {5}},
         {"RemoveAll", [](L& l) { l.RemoveAll(); }, {}},
+        // The emptied list takes elements again; the destructor deletes them.
+        {"Append after RemoveAll", [](L& l) { l.Append(new Counted(9)); }, {9}},
     };
     L list;
     this->Fill(list, 8);
