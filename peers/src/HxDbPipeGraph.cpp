@@ -110,9 +110,6 @@ struct HxDbPipeGraph::Ops {
         x.slotOf.Reserve(x.slots.size() + reached.size());
         x.slots.reserve(x.slots.size() + reached.size());
         x.geometry.reserve(x.geometry.size() + reached.size());
-        // The ids land in random slots of a table larger than the cache:
-        // their slots are fetched a few records ahead.
-        constexpr size_t kAhead = 8;
         // Into an empty graph every entity gets a record: the list's nodes
         // are made in one run first, so that they lie side by side rather
         // than between the records' connection lists, and later walks of the
@@ -122,6 +119,9 @@ struct HxDbPipeGraph::Ops {
             g.m_entList.Extend(static_cast<int>(reached.size()));
             at = g.m_entList.FirstPos();
         }
+        // The ids land in random slots of a table larger than the cache:
+        // their slots are fetched a few records ahead.
+        constexpr size_t kAhead = 8;
         for (size_t i = 0; i < reached.size(); ++i) {
             if (i + kAhead < reached.size())
                 x.slotOf.Prefetch(net.at(reached[i + kAhead]).id);
