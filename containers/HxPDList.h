@@ -54,8 +54,7 @@ public:
         delete pointee;
     }
     void CutAfterCurrent() override {
-        DeleteFrom(this->IsEnd() ? this->FirstPos() : this->NextPos(&this->Current()));
-        DList::CutAfterCurrent();
+        this->FreeChain(this->UnlinkTail(this->m_cursorIndex + 1), DeletePointee);
     }
     // Slot 29. The sort of Sort with the comparator given the pointers
     // themselves: cmp(c, e) > 0 puts e in front of c. Nothing for a null cmp.
@@ -69,12 +68,5 @@ private:
     static void DeletePointee(T*& pointee) {
         delete pointee;
         pointee = nullptr;
-    }
-    // Deletes the pointees from `pos` to the end and nulls their slots.
-    void DeleteFrom(T** pos) {
-        for (; pos; pos = this->NextPos(pos)) {
-            delete *pos;
-            *pos = nullptr;
-        }
     }
 };
